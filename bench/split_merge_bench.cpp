@@ -1,0 +1,152 @@
+// Splits and merges a large file with our engine and, in the same run, with coreutils (split -n,
+// cat) and cp, with the page cache warm. Each operation runs in a child process so its wall time
+// and peak resident memory are its own.
+//
+//   split_merge_bench [size in MiB, default 1024] [work folder, default the current one]
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/split_merge.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace sundrel;
+namespace fs = std::filesystem;
+
+struct Run {
+  double seconds;
+  long peakKiB;
+};
+
+Run Spawn(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child;
+  if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    std::perror(argv[0]);
+    std::exit(1);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "failed: %s\n", args[0].c_str());
+    std::exit(1);
+  }
+  return {seconds, usage.ru_maxrss};
+}
+
+// The median of a few runs, each after `prepare` (removing earlier outputs) has run untimed.
+template <typename Prepare>
+Run Median(const std::vector<std::string>& args, Prepare prepare) {
+  std::vector<Run> runs;
+  for (int i = 0; i < 3; ++i) {
+    prepare();
+    runs.push_back(Spawn(args));
+  }
+  std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+  return runs[1];
+}
+
+void RemoveMatching(const fs::path& dir, const std::string& prefix) {
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().filename().string().rfind(prefix, 0) == 0) fs::remove(entry.path());
+  }
+}
+
+void MakeSource(const fs::path& path, int64_t size) {
+  std::vector<char> block(1 << 20);
+  std::mt19937_64 random(42);
+  for (size_t i = 0; i + 8 <= block.size(); i += 8) {
+    const uint64_t value = random();
+    std::memcpy(&block[i], &value, 8);
+  }
+  std::ofstream out(path, std::ios::binary);
+  for (int64_t written = 0; written < size; written += static_cast<int64_t>(block.size())) {
+    block[0]++;  // no two blocks alike
+    out.write(block.data(), static_cast<std::streamsize>(std::min<int64_t>(block.size(), size - written)));
+  }
+}
+
+int RunOne(int argc, char** argv) {
+  const std::string op = argv[2];
+  if (op == "split" && argc == 6) {
+    TFileStream source(argv[3], FileMode::OpenRead, FileShare::Exclusive);
+    SplitFile(source, std::atoi(argv[4]), argv[5], argv[3]);
+    return 0;
+  }
+  if (op == "merge" && argc >= 5) {
+    MergeParts(std::vector<std::string>(argv + 4, argv + argc), argv[3]);
+    return 0;
+  }
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--run") == 0) return RunOne(argc, argv);
+
+  const int64_t sizeMiB = argc > 1 ? std::atoll(argv[1]) : 1024;
+  const fs::path dir = fs::absolute(argc > 2 ? argv[2] : ".") / "split-merge-bench";
+  fs::create_directories(dir);
+  const fs::path source = dir / "source.bin";
+  const int64_t size = sizeMiB << 20;
+  if (!fs::exists(source) || static_cast<int64_t>(fs::file_size(source)) != size) MakeSource(source, size);
+  Spawn({"cat", source.string(), source.string(), "-o", "/dev/null"});  // warm the page cache
+  const std::string self = fs::canonical("/proc/self/exe").string();
+  const double mib = static_cast<double>(size) / (1 << 20);
+
+  std::printf("%lld MiB source, median of 3 runs each, in %s\n", static_cast<long long>(sizeMiB), dir.c_str());
+  std::printf("%-22s %10s %10s %8s %12s\n", "operation", "ours MiB/s", "ref MiB/s", "ratio", "our peak RSS");
+
+  const Run copy = Median({"cp", source.string(), (dir / "copy.bin").string()}, [&] { fs::remove(dir / "copy.bin"); });
+  std::printf("%-22s %10s %10.0f\n", "cp (reference)", "", mib / copy.seconds);
+  fs::remove(dir / "copy.bin");
+
+  for (int parts : {3, 7}) {
+    const auto clean = [&] {
+      RemoveMatching(dir, "source.bin.vexl");
+      RemoveMatching(dir, "x");
+      RemoveMatching(dir, "joined");
+    };
+    const Run ours = Median({self, "--run", "split", source.string(), std::to_string(parts), dir.string()}, clean);
+    const Run theirs = Median({"split", "-n", std::to_string(parts), source.string(), (dir / "x").string()}, clean);
+    std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", ("split into " + std::to_string(parts)).c_str(),
+                mib / ours.seconds, mib / theirs.seconds, theirs.seconds / ours.seconds, ours.peakKiB);
+
+    Spawn({self, "--run", "split", source.string(), std::to_string(parts), dir.string()});
+    std::vector<std::string> merge = {self, "--run", "merge", (dir / "joined").string()};
+    std::string catList;
+    for (int k = 1; k <= parts; ++k) {
+      const std::string part = (dir / ("source.bin.vexl" + std::to_string(k))).string();
+      merge.push_back(part);
+      catList += " '" + part + "'";
+    }
+    const auto removeJoined = [&] { fs::remove(dir / "joined"); };
+    const Run oursMerge = Median(merge, removeJoined);
+    const Run cat = Median({"sh", "-c", "exec cat" + catList + " > '" + (dir / "joined").string() + "'"}, removeJoined);
+    std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", ("merge " + std::to_string(parts) + " parts").c_str(),
+                mib / oursMerge.seconds, mib / cat.seconds, cat.seconds / oursMerge.seconds, oursMerge.peakKiB);
+    clean();
+  }
+  return 0;
+}
