@@ -30,6 +30,9 @@ class OsFile {
   virtual int64_t Seek(int64_t offset, SeekOrigin origin) = 0;
   // Cuts or extends the file to this size; false on failure.
   virtual bool SetSize(int64_t size) = 0;
+  // Copies up to count bytes from this file's position to the target's without passing them
+  // through our memory, where the system can; answers how many were copied (0 when it cannot).
+  virtual int64_t CopyTo(OsFile& /*target*/, int64_t /*count*/) { return 0; }
 };
 
 struct OpenResult {

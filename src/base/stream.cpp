@@ -24,6 +24,10 @@ void TStream::WriteBuffer(const void* buffer, int64_t count) {
 }
 
 void CopyBytes(TStream& from, TStream& to, int64_t count, std::span<char> buffer) {
+  auto* fromFile = dynamic_cast<TFileStream*>(&from);
+  auto* toFile = dynamic_cast<TFileStream*>(&to);
+  // What the system could not copy goes through memory, where a short read or write is told apart.
+  if (fromFile != nullptr && toFile != nullptr && count > 0) count -= fromFile->CopyWithinSystem(*toFile, count);
   while (count > 0) {
     const int64_t chunk = std::min<int64_t>(count, static_cast<int64_t>(buffer.size()));
     from.ReadBuffer(buffer.data(), chunk);

@@ -30,8 +30,9 @@ class TStream {
   void WriteBuffer(const void* buffer, int64_t count);
 };
 
-// Moves count bytes from the current position of one stream to the other through the given
-// buffer, so memory stays bounded whatever the count.
+// Moves count bytes from the current position of one stream to the other: inside the system
+// between two files where it can, otherwise through the given buffer, so memory stays bounded
+// whatever the count. Raises EReadError / EWriteError when the bytes cannot be moved.
 void CopyBytes(TStream& from, TStream& to, int64_t count, std::span<char> buffer);
 
 class TFileStream final : public TStream {
@@ -44,6 +45,8 @@ class TFileStream final : public TStream {
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
   void SetSize(int64_t size) override;
   const std::string& FileName() const { return fileName_; }
+  // Copies up to count bytes to the target inside the system; answers how many (0 if it cannot).
+  int64_t CopyWithinSystem(TFileStream& target, int64_t count) { return file_->CopyTo(*target.file_, count); }
 
  private:
   std::string fileName_;
