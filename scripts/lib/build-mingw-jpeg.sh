@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds libjpeg-turbo from Debian's source package as a static library for the Windows build.
+# Builds libjpeg-turbo from Debian's source package as a static library for a Windows build.
+#   build-mingw-jpeg.sh [i686|x86_64]
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
+arch=${1:-i686}
+prefix=$SUNDREL_BUILD/deps/jpeg-$arch
 
-[ -f "$SUNDREL_JPEG_PREFIX/lib/libjpeg.a" ] && exit 0
+[ -f "$prefix/lib/libjpeg.a" ] && exit 0
 
 src_root=$SUNDREL_BUILD/deps/src
 mkdir -p "$src_root"
@@ -13,12 +16,12 @@ if ! ls -d "$src_root"/libjpeg-turbo-*/ >/dev/null 2>&1; then
 fi
 src=$(ls -d "$src_root"/libjpeg-turbo-*/ | head -n 1)
 
-work=$SUNDREL_BUILD/deps/jpeg-i686-build
+work=$SUNDREL_BUILD/deps/jpeg-$arch-build
 rm -rf "$work"
 cmake -S "$src" -B "$work" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$SUNDREL_TOP/cmake/mingw-i686.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$SUNDREL_TOP/cmake/mingw-$arch.cmake" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_INSTALL_PREFIX="$SUNDREL_JPEG_PREFIX" \
+  -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
   -DWITH_JPEG8=OFF >/dev/null
 cmake --build "$work" --target install >/dev/null

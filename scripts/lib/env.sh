@@ -6,4 +6,3 @@ export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installers: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-SUNDREL_JPEG_PREFIX=$SUNDREL_BUILD/deps/jpeg-i686
