@@ -7,6 +7,14 @@
 #include "base/path_text.h"
 #include "file_fixture.h"
 
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
 namespace sundrel {
 namespace {
 
@@ -279,6 +287,25 @@ TEST(Merge, AListedFileThatAnotherProgramWritesIsNotRead) {
 #endif
 
 #ifndef _WIN32
+// A real file system that fills up: a small tmpfs, where this machine lets the test mount one.
+TEST(FullDisk, ARealFullFileSystemKeepsTheCompletePartsBeforeIt) {
+  TempDir dir;
+  const std::string mountPoint = dir.File("small");
+  ASSERT_EQ(::mkdir(mountPoint.c_str(), 0755), 0);
+  if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "mounting a tmpfs is not permitted here: " << std::strerror(errno);
+  }
+  const Bytes source = test::RandomBytes(160 * 1024, 5);
+  try {
+    SplitBytes(dir, source, 4, mountPoint);
+    ADD_FAILURE() << "a full file system went unnoticed";
+  } catch (const EWriteError& error) {
+    EXPECT_STREQ(error.what(), "Stream write error");
+  }
+  EXPECT_EQ(test::ReadFileBytes(mountPoint + "/clip.avi.vexl1"), Slice(source, 0, 40 * 1024));
+  ::umount2(mountPoint.c_str(), MNT_DETACH);
+}
+
 TEST(FullDisk, ARealDeviceWithoutSpaceFailsTheMerge) {
   TempDir dir;
   test::WriteFileBytes(dir.File("a"), Bytes(3, 1));
