@@ -1,5 +1,7 @@
 #include "paint/blend.h"
 
+#include <algorithm>
+
 #include "paint/copy_area.h"
 #include "paint/fast_access.h"
 #include "paint/rounding.h"
@@ -44,6 +46,8 @@ void BlendImageOver(const TacPixels& destination, int x, int y, TColor key, doub
   const TacCopyArea area = ClipCopyArea(FromInclusive(inclusiveSourceRect), source.Width, source.Height, x, y,
                                         destination.Width, destination.Height);
   if (area.IsEmpty()) return;
+  // Shares outside 0..1 (or not a number) would leave the byte range.
+  transparency = transparency > 0 ? std::min(transparency, 1.0) : 0.0;
   const bool keyed = !IsSystemColor(key);
   const int keyB = BlueOf(key), keyG = GreenOf(key), keyR = RedOf(key);
   const int step = source.BytesPerPixel;
@@ -52,8 +56,7 @@ void BlendImageOver(const TacPixels& destination, int x, int y, TColor key, doub
     uint8_t* d = destination.Row(area.DstY + j) + 3 * area.DstX;
     for (int i = 0; i < area.Width; ++i, s += step, d += 3) {
       if (keyed && s[0] == keyB && s[1] == keyG && s[2] == keyR) continue;
-      for (int c = 0; c < 3; ++c)
-        d[c] = static_cast<uint8_t>(LimitToByte(RoundHalfEven(s[c] - (s[c] - d[c]) * transparency)));
+      for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(RoundHalfEven(s[c] - (s[c] - d[c]) * transparency));
     }
   }
 }

@@ -31,7 +31,7 @@ void MergeBitmapRect(const TacPixels& destination, const TacPixels& source, int 
                      const TRect& sourceRect);
 
 // Writes round(S - (S - D)*transparency) per channel for the source rectangle (inclusive) placed
-// at (x, y): transparency 0 copies, 1 leaves the destination. Source pixels equal to the key are
+// at (x, y): transparency (taken within 0..1) 0 copies, 1 leaves the destination. Source pixels equal to the key are
 // skipped unless the key is a system colour value (clNoKey): then every pixel is blended. The
 // source may be a 24-bit or 32-bit bitmap.
 void BlendImageOver(const TacPixels& destination, int x, int y, TColor key, double transparency,

@@ -43,7 +43,8 @@ TColor SystemColorRGB(int index);
 // System colours become their RGB value; every other colour comes back unchanged.
 TColor ColorToRGB(TColor color);
 
-// Per channel round(w*(A - B) + B) on the resolved colours; the high byte is A's.
+// Per channel round(w*(A - B) + B) on the resolved colours, w taken within 0..1; the high byte
+// is A's.
 TColor MixColors(TColor a, TColor b, double weight);
 
 // Per channel (A*127 + B*129) shr 8 on the resolved colours.

@@ -55,7 +55,10 @@ void PaintVertical(const TacPixels& bitmap, const TRect& r, const TsGradArray& s
   int current = r.Top;
   for (size_t i = 0; i < steps.size(); ++i) {
     const int start = current;
-    const int end = i + 1 == steps.size() ? lastRow : std::min(start + ShareOf(steps[i]) * r.Height() / 100, lastRow);
+    const int end =
+        i + 1 == steps.size()
+            ? lastRow
+            : static_cast<int>(std::min<int64_t>(start + int64_t{ShareOf(steps[i])} * r.Height() / 100, lastRow));
     current = end;
     if (end <= start) continue;
     // Every row from start to end inclusive: the row between two steps is painted twice and keeps
