@@ -1,0 +1,80 @@
+#include "paint/dc_paint_win32.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace sundrel {
+
+namespace {
+
+RECT ToRECT(const TRect& r) {
+  return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+class SolidBrush {
+ public:
+  explicit SolidBrush(TColor color) : brush_(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color)))) {}
+  ~SolidBrush() { DeleteObject(brush_); }
+  SolidBrush(const SolidBrush&) = delete;
+  SolidBrush& operator=(const SolidBrush&) = delete;
+  HBRUSH Handle() const { return brush_; }
+
+ private:
+  HBRUSH brush_;
+};
+
+void Fill(HDC dc, const TRect& r, const SolidBrush& brush) {
+  if (r.IsEmpty()) return;
+  const RECT area = ToRECT(r);
+  FillRect(dc, &area, brush.Handle());
+}
+
+}  // namespace
+
+void FillRectSolid(HDC dc, const TRect& rect, TColor color) {
+  const int saved = SaveDC(dc);
+  Fill(dc, rect, SolidBrush(color));
+  RestoreDC(dc, saved);
+}
+
+void Bevel3DFrame(HDC dc, const TRect& rect, TColor light, int width, TColor dark) {
+  const SolidBrush lightBrush(light), darkBrush(dark);
+  TRect r = rect;
+  for (int i = 0; i < width && !r.IsEmpty(); ++i) {
+    Fill(dc, {r.Left, r.Top, r.Right - 1, r.Top + 1}, lightBrush);
+    Fill(dc, {r.Left, r.Top, r.Left + 1, r.Bottom - 1}, lightBrush);
+    Fill(dc, {r.Right - 1, r.Top, r.Right, r.Bottom}, darkBrush);
+    Fill(dc, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, darkBrush);
+    r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+  }
+}
+
+void DottedFocusFrame(HDC dc, const TRect& rect) {
+  if (rect.IsEmpty()) return;
+  std::vector<POINT> dots;
+  for (int x = rect.Left; x < rect.Right; x += 3) dots.push_back({x, rect.Top}), dots.push_back({x, rect.Bottom - 1});
+  for (int y = rect.Top; y < rect.Bottom; y += 3) dots.push_back({rect.Left, y}), dots.push_back({rect.Right - 1, y});
+  // All the white pixels first, so that none of them covers a black one.
+  for (const POINT& dot : dots) SetPixelV(dc, dot.x - 1, dot.y - 1, RGB(255, 255, 255));
+  for (const POINT& dot : dots) SetPixelV(dc, dot.x, dot.y, RGB(0, 0, 0));
+}
+
+void CopyFrameStrips(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                     int border) {
+  const TRect whole{x, y, x + width, y + height};
+  const TRect strips[4] = {
+      {x, y, x + border, y + height},                                    // left
+      {x + border, y, x + width, y + border},                            // top
+      {x + width - border, y + border, x + width, y + height},           // right
+      {x + border, y + height - border, x + width - border, y + height}  // bottom
+  };
+  for (const TRect& strip : strips) {
+    const TRect r{std::max(strip.Left, whole.Left), std::max(strip.Top, whole.Top), std::min(strip.Right, whole.Right),
+                  std::min(strip.Bottom, whole.Bottom)};
+    if (r.IsEmpty()) continue;
+    BitBlt(destination, r.Left, r.Top, r.Width(), r.Height(), source, sourceX + (r.Left - x), sourceY + (r.Top - y),
+           SRCCOPY);
+  }
+}
+
+}  // namespace sundrel

@@ -1,0 +1,32 @@
+#include "paint/pixels.h"
+
+#include <algorithm>
+#include <limits>
+#include <new>
+
+namespace sundrel {
+
+TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  const size_t stride = (static_cast<size_t>(width) * bytesPerPixel + 3) & ~size_t{3};
+  if (height != 0 && stride > std::numeric_limits<ptrdiff_t>::max() / static_cast<size_t>(height)) {
+    throw std::bad_alloc();
+  }
+  bits_.resize(stride * height);
+  pixels_.Width = width;
+  pixels_.Height = height;
+  pixels_.BytesPerPixel = bytesPerPixel;
+  if (bits_.empty()) return;
+  pixels_.RowDelta = bottomUp ? -static_cast<ptrdiff_t>(stride) : static_cast<ptrdiff_t>(stride);
+  pixels_.Row0 = bottomUp ? bits_.data() + stride * (height - 1) : bits_.data();
+}
+
+TacMemBitmap NewBitmap24(int width, int height) {
+  return TacMemBitmap(width, height, 3);
+}
+TacMemBitmap NewBitmap32(int width, int height) {
+  return TacMemBitmap(width, height, 4);
+}
+
+}  // namespace sundrel
