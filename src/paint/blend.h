@@ -21,7 +21,7 @@ inline uint8_t MaskBlend(uint8_t skin, uint8_t destination, uint8_t mask) {
 // The mask blend over a run of bytes (a row of 24-bit pixels is three bytes per pixel).
 void MaskBlendBytes(uint8_t* destination, const uint8_t* skin, const uint8_t* mask, int count);
 
-// Both bitmaps of the same size: D := (D*weight + S*(255 - weight) + 127) shr 8 for every byte.
+// Both bitmaps of the same size: D := (D*weight + S*(255 - weight)) / 255, rounded, for every byte.
 // Weight 255 keeps the destination, 0 copies the source. Nothing happens for bitmaps of
 // different sizes or below 2 x 2 pixels.
 void MergeBitmaps(const TacPixels& destination, const TacPixels& source, int weight);

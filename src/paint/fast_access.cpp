@@ -7,21 +7,24 @@ namespace sundrel {
 
 namespace {
 
-// Written so that the compiler keeps every step in 16-bit lanes: no sum exceeds 255*255 + 127.
+// (D*a + S*(255 - a)) / 255, rounded. Dividing by 255 (not shifting by 8, which divides by 256)
+// is what lets weight 255 keep the destination, weight 0 give the source and equal bytes stay
+// equal; otherwise every fade would darken bright pixels by a step. The division is done with
+// shifts so that every step stays in 16-bit lanes: no value exceeds 255*255 + 128 + 254.
+inline uint8_t MergeByte(uint16_t destination, uint16_t source, uint16_t keep, uint16_t take) {
+  const auto sum = static_cast<uint16_t>(destination * keep + source * take + 128);
+  return static_cast<uint8_t>(static_cast<uint16_t>(sum + (sum >> 8)) >> 8);
+}
+
 void MergeBytes(uint8_t* destination, const uint8_t* source, int count, uint8_t weight) {
   const uint16_t keep = weight;
   const uint16_t take = 255 - weight;
-  for (int i = 0; i < count; ++i) {
-    const auto sum = static_cast<uint16_t>(destination[i] * keep + source[i] * take + 127);
-    destination[i] = static_cast<uint8_t>(sum >> 8);
-  }
+  for (int i = 0; i < count; ++i) destination[i] = MergeByte(destination[i], source[i], keep, take);
 }
 
 // The same rule from the last byte to the first, for a source run that overlaps its destination.
 void MergeBytesBackwards(uint8_t* destination, const uint8_t* source, int count, uint8_t weight) {
-  for (int i = count - 1; i >= 0; --i) {
-    destination[i] = static_cast<uint8_t>((destination[i] * weight + source[i] * (255 - weight) + 127) >> 8);
-  }
+  for (int i = count - 1; i >= 0; --i) destination[i] = MergeByte(destination[i], source[i], weight, 255 - weight);
 }
 
 }  // namespace

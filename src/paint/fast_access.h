@@ -39,7 +39,7 @@ class TacFastSum24 {
   // Fails when a side of either bitmap is below 2 pixels or either is not 24-bit. Width and
   // Height are the common (smaller) sizes.
   bool Attach(const TacPixels& destination, const TacPixels& source);
-  // D := (D*Weight + S*(255 - Weight) + 127) shr 8 for every byte of DstRect, S being the byte at
+  // D := (D*Weight + S*(255 - Weight)) / 255, rounded, for every byte of DstRect, S being the byte at
   // the same offset from SrcRect's corner. Both rectangles must have the same size and lie
   // inside their bitmaps. Rows go from the last up to the first and bytes from the last to the
   // first, which decides the result when the rectangles overlap in one bitmap.

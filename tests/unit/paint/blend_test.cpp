@@ -47,7 +47,7 @@ TEST(MaskBlend, RowsFollowTheRuleForEveryByteTriple) {
 }
 
 TEST(MergeBitmaps, WeightsAndRoundingOfEveryByte) {
-  // D := (D*a + S*(255 - a) + 127) shr 8 for every weight and byte pair, through whole bitmaps.
+  // D := (D*a + S*(255 - a)) / 255 rounded, for every weight and byte pair, through whole bitmaps.
   TacMemBitmap destination(256, 256, 3), source(256, 256, 3);
   for (int y = 0; y < 256; ++y) std::fill_n(source.Pixels().Row(y), 3 * 256, static_cast<uint8_t>(y));
   for (int a = 0; a < 256; ++a) {
@@ -58,21 +58,21 @@ TEST(MergeBitmaps, WeightsAndRoundingOfEveryByte) {
     for (int y = 0; y < 256; ++y) {
       for (int d = 0; d < 256; ++d) {
         const int got = destination.Pixels().Row(y)[3 * d + 1];
-        if (got != ((d * a + y * (255 - a) + 127) >> 8)) FAIL() << "a " << a << " D " << d << " S " << y << ": " << got;
+        // 255 is odd, so the quotient never ends in exactly one half.
+        const int expected = (2 * (d * a + y * (255 - a)) + 255) / 510;
+        if (got != expected) FAIL() << "a " << a << " D " << d << " S " << y << ": " << got;
       }
     }
   }
 }
 
-TEST(MergeBitmaps, EndsOfTheWeightKeepOneSideUpToTheShift) {
-  // The shift by 8 divides by 256, not 255: weight 255 keeps the destination and weight 0 takes
-  // the source exactly for bytes up to 127, and one step lower above that; equal bytes likewise.
+TEST(MergeBitmaps, EndsOfTheWeightKeepOneSideAndEqualBytesStay) {
   struct Case {
     int weight, destination, source, expected;
   };
   const Case cases[] = {
-      {255, 127, 240, 127}, {255, 128, 3, 127}, {255, 255, 0, 254},  {0, 9, 127, 127},
-      {0, 9, 240, 239},     {90, 77, 77, 77},   {90, 200, 200, 199},
+      {255, 127, 240, 127}, {255, 128, 3, 128}, {255, 255, 0, 255}, {0, 9, 127, 127},
+      {0, 9, 240, 240},     {90, 77, 77, 77},   {90, 200, 200, 200}, {128, 0, 255, 127},
   };
   for (const Case& c : cases) {
     TacMemBitmap destination = SolidBitmap(3, 2, RGBColor(c.destination, 0, 0));
