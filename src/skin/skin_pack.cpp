@@ -35,6 +35,10 @@ int32_t ReadInt32(TStream& stream) {
 
 }  // namespace
 
+bool IsOptionsEntryName(std::string_view name) {
+  return UpperCase(name) == UpperCase(kOptionsEntryName);
+}
+
 TacSkinConvertor::TacSkinConvertor(PackWarningSink onNotAPack)
     : onNotAPack_(std::move(onNotAPack)), copyBuffer_(kCopyPiece) {}
 
@@ -103,7 +107,7 @@ void TacSkinConvertor::ReadEntry(int64_t& budget) {
   if (size > budget) throw ESkinPackError(FormatText(SPackTooLarge, {name, std::to_string(kMaxPackUnpackedSize)}));
   budget -= size;
 
-  const bool isOptions = UpperCase(name) == UpperCase(kOptionsEntryName);
+  const bool isOptions = IsOptionsEntryName(name);
   if (isOptions && options_) throw ESkinPackError(SPackTwoOptions);
 
   // The memory stream grows with what really inflates, never to the declared size up front.

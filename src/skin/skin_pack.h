@@ -33,6 +33,9 @@ inline constexpr const char* SPackTooLarge = "The skin pack is too large: entry 
 inline constexpr const char* SPackExtraData = "The skin pack is damaged: entry \"%s\" holds more than its %s bytes";
 inline constexpr const char* SPackTwoOptions = "The skin pack is damaged: it holds more than one \"Options.dat\"";
 
+// Exactly one entry of a pack is its options text: the one named "Options.dat" in any case.
+bool IsOptionsEntryName(std::string_view name);
+
 class ESkinPackError : public Exception {
   using Exception::Exception;
 };
