@@ -82,17 +82,20 @@ void Draw(const std::string& optionsPath, const std::string& folder) {
   for (const auto& [ref, painter] : images) painter(master, ref);
   master.Save(folder + "/Master.bmp");
   master.SavePng(folder + "/Master.png", 4);
-  DrawPreview(ReadSections(options), refs, master).SavePng(folder + "/Preview.png", 2);
 
+  const ImageRef* hugeRef = nullptr;
   for (const ImageRef& ref : refs) {
     if (ref.form != '!') continue;
     if (ref.Name() != "BUTTON_HUGE/BORDERSMASK" || ref.fileName != "BUTTONHUGE.BMP") {
       throw std::runtime_error(ref.Name() + ": no painter draws " + ref.fileName);
     }
-    const Picture huge = DrawButtonHuge(ref);
-    huge.Save(folder + "/ButtonHuge.bmp");
-    huge.SavePng(folder + "/ButtonHuge.png", 2);
+    hugeRef = &ref;
   }
+  if (hugeRef == nullptr) throw std::runtime_error("the options name no BUTTONHUGE.BMP");
+  const Picture huge = DrawButtonHuge(*hugeRef);
+  huge.Save(folder + "/ButtonHuge.bmp");
+  huge.SavePng(folder + "/ButtonHuge.png", 2);
+  DrawPreview(ReadSections(options), refs, master, huge).SavePng(folder + "/Preview.png", 2);
 }
 
 }  // namespace

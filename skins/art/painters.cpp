@@ -150,16 +150,39 @@ void PaintFieldFrame(Picture& master, const ImageRef& ref) {
   });
 }
 
-// --- The frame around pages: outline and a soft inner light.
-void PaintPageFrame(Picture& master, const ImageRef& ref) {
+// --- Rounded frames of one cell: an outline and a light line inside it, lit by side.
+struct FrameLook {
+  float radius;
+  Rgb outline;
+  float top, bottom, left, right;  // strength of the inner light along each side
+};
+
+Cell FrameCell(int width, int height, const FrameLook& look) {
+  Cell cell(width, height);
+  const RoundRect shape = RoundRect::Uniform(0, 0, width, height, look.radius);
+  cell.SetSilhouette(shape.Fill());
+  cell.Paint(shape.Ring(0, 1), look.outline);
+  PaintRing(cell, shape, 1, 1, kWhite, BySide(shape, look.top, look.bottom, look.left, look.right));
+  return cell;
+}
+
+template <const FrameLook& look>
+void PaintFrame(Picture& master, const ImageRef& ref) {
   Expect(ref, 1, 1);
-  PutCells(master, ref, Encoding::Masked, [&](int) {
-    Cell cell(ref.CellWidth(), ref.CellHeight());
-    const RoundRect shape = RoundRect::Uniform(0, 0, cell.Width(), cell.Height(), 3);
-    cell.SetSilhouette(shape.Fill());
-    cell.Paint(shape.Ring(0, 1), Rgb{96, 132, 170});
-    PaintRing(cell, shape, 1, 1, kWhite, BySide(shape, 0.55f, 0.2f, 0.4f, 0.2f));
-    return cell;
+  PutCells(master, ref, Encoding::Masked, [&](int) { return FrameCell(ref.CellWidth(), ref.CellHeight(), look); });
+}
+
+constexpr FrameLook kPageFrame{3, {96, 132, 170}, 0.55f, 0.2f, 0.4f, 0.2f};
+constexpr FrameLook kGroupFrame{4, {140, 168, 198}, 0.7f, 0.7f, 0.7f, 0.7f};  // etched
+constexpr FrameLook kHintFrame{3, {176, 162, 128}, 0.7f, 0.2f, 0.5f, 0.3f};
+constexpr FrameLook kHotMenuItem{3, {104, 158, 208}, 0.5f, 0.5f, 0.5f, 0.5f};
+
+// The menu item's frame shows only while it is hot (its normal cell stays empty).
+void PaintMenuItem(Picture& master, const ImageRef& ref) {
+  Expect(ref, 2, 1);
+  PutCells(master, ref, Encoding::Masked, [&](int state) {
+    return state == kHot ? FrameCell(ref.CellWidth(), ref.CellHeight(), kHotMenuItem)
+                         : Cell(ref.CellWidth(), ref.CellHeight());
   });
 }
 
@@ -261,46 +284,6 @@ void PaintMenuFrame(Picture& master, const ImageRef& ref) {
   PaintOpaqueBevel(master, ref, Rgb{120, 148, 178}, Rgb{120, 148, 178}, kWhite, Rgb{246, 249, 252});
 }
 
-// --- The hot menu item: a soft rounded outline (nothing at all in the normal state).
-void PaintMenuItem(Picture& master, const ImageRef& ref) {
-  Expect(ref, 2, 1);
-  PutCells(master, ref, Encoding::Masked, [&](int state) {
-    Cell cell(ref.CellWidth(), ref.CellHeight());
-    const RoundRect shape = RoundRect::Uniform(0, 0, cell.Width(), cell.Height(), 3);
-    cell.SetSilhouette(shape.Fill());
-    if (state == kHot) {
-      cell.Paint(shape.Ring(0, 1), Rgb{92, 150, 204}, 0.9f);
-      cell.Paint(shape.Ring(1, 1), kWhite, 0.5f);
-    }
-    return cell;
-  });
-}
-
-// --- Group boxes and hints: an etched or fine rounded line around a transparent middle.
-void PaintGroupFrame(Picture& master, const ImageRef& ref) {
-  Expect(ref, 1, 1);
-  PutCells(master, ref, Encoding::Masked, [&](int) {
-    Cell cell(ref.CellWidth(), ref.CellHeight());
-    const RoundRect shape = RoundRect::Uniform(0, 0, cell.Width(), cell.Height(), 4);
-    cell.SetSilhouette(shape.Fill());
-    cell.Paint(shape.Ring(0, 1), Rgb{140, 168, 198});
-    cell.Paint(shape.Ring(1, 1), kWhite, 0.7f);
-    return cell;
-  });
-}
-
-void PaintHintFrame(Picture& master, const ImageRef& ref) {
-  Expect(ref, 1, 1);
-  PutCells(master, ref, Encoding::Masked, [&](int) {
-    Cell cell(ref.CellWidth(), ref.CellHeight());
-    const RoundRect shape = RoundRect::Uniform(0, 0, cell.Width(), cell.Height(), 3);
-    cell.SetSilhouette(shape.Fill());
-    cell.Paint(shape.Ring(0, 1), Rgb{176, 162, 128});
-    PaintRing(cell, shape, 1, 1, kWhite, BySide(shape, 0.7f, 0.2f, 0.5f, 0.3f));
-    return cell;
-  });
-}
-
 // --- A groove line, two pixels high: the track bar's channel and the menus' separator.
 void PaintChannel(Picture& master, const ImageRef& ref) {
   Expect(ref, 1, 1);
@@ -338,6 +321,25 @@ void PaintGripTexture(Picture& master, const ImageRef& ref) {
 
 // --- Glyphs.
 
+// The shape grown by about one pixel all round: the dark halo that keeps a white symbol
+// readable on a light (inactive) title as well as on the dark active one.
+Shape Halo(const Shape& shape) {
+  return [shape](float x, float y) {
+    float coverage = 0;
+    for (const auto& [dx, dy] : {std::pair{-1.0f, 0.0f},
+                                 {1.0f, 0.0f},
+                                 {0.0f, -1.0f},
+                                 {0.0f, 1.0f},
+                                 {-0.7f, -0.7f},
+                                 {0.7f, -0.7f},
+                                 {-0.7f, 0.7f},
+                                 {0.7f, 0.7f}}) {
+      coverage = std::max(coverage, shape(x + dx, y + dy));
+    }
+    return coverage;
+  };
+}
+
 // The caption buttons: a glassy rounded body on the title, the symbol in white; hot lights the
 // body (coral for close), pressed darkens it.
 Cell CaptionButtonCell(int width, int height, int state, bool isClose, const Shape* symbol) {
@@ -354,36 +356,37 @@ Cell CaptionButtonCell(int width, int height, int state, bool isClose, const Sha
     cell.Paint(body.Ring(0, 1), kDeep, 0.55f);
   }
   if (symbol != nullptr) {
-    const Shape& s = *symbol;
     const bool dark = state == kHot && !isClose;
-    if (!dark) cell.Paint([&](float x, float y) { return s(x, y - 1); }, kDeep, 0.3f);
-    cell.Paint(s, dark ? kInk : kWhite, 0.97f);
+    if (!dark) cell.Paint(Halo(*symbol), kDeep, 0.45f);
+    cell.Paint(*symbol, dark ? kInk : kWhite, 0.97f);
   }
   return cell;
 }
 
+// Symbols are laid on whole pixels around the body's centre (cx, cy), which lies between
+// pixels: odd widths keep their edges sharp.
 Shape CloseSymbol(float cx, float cy) {
-  return Union({Segment(cx - 3.2f, cy - 3.2f, cx + 3.2f, cy + 3.2f, 1.7f),
-                Segment(cx - 3.2f, cy + 3.2f, cx + 3.2f, cy - 3.2f, 1.7f)});
+  return Union({Segment(cx - 3.5f, cy - 3.5f, cx + 3.5f, cy + 3.5f, 1.7f),
+                Segment(cx - 3.5f, cy + 3.5f, cx + 3.5f, cy - 3.5f, 1.7f)});
 }
 
 Shape MaximizeSymbol(float cx, float cy) {
-  const RoundRect box = RoundRect::Uniform(cx - 4, cy - 3.5f, cx + 4, cy + 3.5f, 0.5f);
-  return Union({box.Ring(0, 1), RoundRect::Uniform(cx - 4, cy - 3.5f, cx + 4, cy - 1.5f, 0.5f).Fill()});
+  const RoundRect box = RoundRect::Uniform(cx - 4.5f, cy - 3.5f, cx + 4.5f, cy + 3.5f, 0);
+  return Union({box.Ring(0, 1), RoundRect::Uniform(cx - 4.5f, cy - 3.5f, cx + 4.5f, cy - 1.5f, 0).Fill()});
 }
 
 Shape MinimizeSymbol(float cx, float cy) {
-  return RoundRect::Uniform(cx - 4, cy + 1.5f, cx + 4, cy + 3.5f, 0.5f).Fill();
+  return RoundRect::Uniform(cx - 4.5f, cy + 1.5f, cx + 4.5f, cy + 3.5f, 0).Fill();
 }
 
 Shape RestoreSymbol(float cx, float cy) {
-  const RoundRect back = RoundRect::Uniform(cx - 1.5f, cy - 4, cx + 4.5f, cy + 1, 0.5f);
-  const RoundRect front = RoundRect::Uniform(cx - 4.5f, cy - 1, cx + 1.5f, cy + 4, 0.5f);
+  const RoundRect back = RoundRect::Uniform(cx - 1.5f, cy - 4.5f, cx + 4.5f, cy + 0.5f, 0);
+  const RoundRect front = RoundRect::Uniform(cx - 4.5f, cy - 1.5f, cx + 1.5f, cy + 4.5f, 0);
   const Shape frontFill = front.Fill();
   const Shape backLines =
-      Union({back.Ring(0, 1), RoundRect::Uniform(cx - 1.5f, cy - 4, cx + 4.5f, cy - 2.5f, 0).Fill()});
+      Union({back.Ring(0, 1), RoundRect::Uniform(cx - 1.5f, cy - 4.5f, cx + 4.5f, cy - 2.5f, 0).Fill()});
   return Union({[=](float x, float y) { return frontFill(x, y) > 0.5f ? 0.0f : backLines(x, y); }, front.Ring(0, 1),
-                RoundRect::Uniform(cx - 4.5f, cy - 1, cx + 1.5f, cy + 0.5f, 0).Fill()});
+                RoundRect::Uniform(cx - 4.5f, cy - 1.5f, cx + 1.5f, cy + 0.5f, 0).Fill()});
 }
 
 Shape HelpSymbol(float cx, float cy) {
@@ -543,7 +546,7 @@ const std::map<std::string, Painter>& Painters() {
       {"MENUITEM/BORDERSMASK", PaintMenuItem},
       {"MAINMENU/BORDERSMASK", PaintMenuFrame},
       {"COMBOBOX/GLYPHMASK", PaintArrow<Side::Bottom>},
-      {"PAGECONTROL/BORDERSMASK", PaintPageFrame},
+      {"PAGECONTROL/BORDERSMASK", PaintFrame<kPageFrame>},
       {"SCROLLBAR1H/BORDERSMASK", PaintScrollTrack},
       {"SCROLLBAR2H/BORDERSMASK", PaintScrollTrack},
       {"SCROLLBAR1V/BORDERSMASK", PaintScrollTrack},
@@ -555,7 +558,7 @@ const std::map<std::string, Painter>& Painters() {
       {"CALCPANEL/BORDERSMASK", PaintPanelFrame},
       {"TOOLBAR/BORDERSMASK", PaintPanelFrame},
       {"PANEL/BORDERSMASK", PaintPanelFrame},
-      {"GROUPBOX/BORDERSMASK", PaintGroupFrame},
+      {"GROUPBOX/BORDERSMASK", PaintFrame<kGroupFrame>},
       {"FORMTITLE/BORDERSMASK", PaintTitle},
       {"FORM/BORDERSMASK", PaintWindowFrame},
       {"PANEL_LOW/BORDERSMASK", PaintFieldFrame},
@@ -583,7 +586,7 @@ const std::map<std::string, Painter>& Painters() {
       {"BUTTON/BORDERSMASK", PaintButton},
       {"SPEEDBUTTON/BORDERSMASK", PaintButton},
       {"TOOLBUTTON/BORDERSMASK", PaintButton},
-      {"HINT/BORDERSMASK", PaintHintFrame},
+      {"HINT/BORDERSMASK", PaintFrame<kHintFrame>},
       {"TRACKBAR/SLIDERCHANNEL", PaintChannel},
   };
   return painters;

@@ -36,6 +36,32 @@ std::vector<Step> ParseGradient(const std::string& text) {
   return steps;
 }
 
+enum class Zone { First, Middle, Last, None };
+
+// One axis of a nine-part border: where a target position takes its source from. The first
+// and last strips are placed, the middle is tiled from its start (or stretched); a middle with
+// nothing to tile gives None.
+struct Axis {
+  int first, last, cellStart, cellSize, targetSize;
+  bool stretch;
+
+  Zone Map(int at, int& source) const {
+    if (at < first) {
+      source = cellStart + at;
+      return Zone::First;
+    }
+    if (at >= targetSize - last) {
+      source = cellStart + cellSize - (targetSize - at);
+      return Zone::Last;
+    }
+    const int middle = std::max(0, cellSize - first - last);
+    if (middle == 0) return Zone::None;
+    const int along = at - first, length = targetSize - first - last;
+    source = cellStart + first + (stretch ? along * middle / length : along % middle);
+    return Zone::Middle;
+  }
+};
+
 class Scene {
  public:
   Scene(const Sections& sections, const std::vector<ImageRef>& refs, const Picture& master, int width, int height)
@@ -82,54 +108,45 @@ class Scene {
   // The nine-part border painter: corners placed, edges and centre tiled from their start (or
   // stretched, for borders without a mask), the mask blended in, holes showing the parent.
   void Border(Box box, const ImageRef& ref, int state, bool fillCentre, const Picture& parent) {
-    const int mode = ref.value[45] - '0';
+    Border(box, ref, state, fillCentre, parent, master_);
+  }
+
+  // For a bitmap of its own ("!"): the whole bitmap, centre tiled, strips a third of a cell.
+  void Border(Box box, const ImageRef& ref, int state, bool fillCentre, const Picture& parent, const Picture& source) {
+    const bool own = ref.form == '!';
+    const int mode = own ? 4 : ref.value[45] - '0';
     if (state == 0 && (mode & 2)) return;
     const int cw = ref.CellWidth(), ch = ref.CellHeight();
-    int wl = Field(ref, 22), wt = Field(ref, 27), wr = Field(ref, 32), wb = Field(ref, 37);
+    int wl = own ? 0 : Field(ref, 22), wt = own ? 0 : Field(ref, 27), wr = own ? 0 : Field(ref, 32),
+        wb = own ? 0 : Field(ref, 37);
     if (wl + wt + wr + wb == 0) {
-      const int width = ref.value[47] - '0';
+      const int width = own ? 0 : ref.value[47] - '0';
       wl = wr = width != 0 ? width : cw / 3;
       wt = wb = width != 0 ? width : ch / 3;
     }
     Fit(box.Width(), wl, wr);
     Fit(box.Height(), wt, wb);
     const int sx = ref.left + std::min(state, ref.imageCount - 1) * cw, sy = ref.top;
-    const int mw = std::max(0, cw - wl - wr), mh = std::max(0, ch - wt - wb);
     const bool stretch = (mode & 1) && ref.maskType == 0;
+    const Axis across{wl, wr, sx, cw, box.Width(), stretch}, down{wt, wb, sy, ch, box.Height(), stretch};
     for (int y = box.t; y < box.b; ++y) {
-      const int ry = y - box.t;
       int srcY;
-      const bool top = ry < wt, bottom = ry >= box.Height() - wb;
-      if (top) {
-        srcY = sy + ry;
-      } else if (bottom) {
-        srcY = sy + ch - (box.Height() - ry);
-      } else {
-        if (mh == 0) continue;
-        const int along = ry - wt, length = box.Height() - wt - wb;
-        srcY = sy + wt + (stretch ? along * mh / length : along % mh);
-      }
+      const Zone row = down.Map(y - box.t, srcY);
+      if (row == Zone::None) continue;
       for (int x = box.l; x < box.r; ++x) {
-        const int rx = x - box.l;
         int srcX;
-        const bool left = rx < wl, right = rx >= box.Width() - wr;
-        if (left) {
-          srcX = sx + rx;
-        } else if (right) {
-          srcX = sx + cw - (box.Width() - rx);
-        } else {
-          if (mw == 0) continue;
-          const int along = rx - wl, length = box.Width() - wl - wr;
-          srcX = sx + wl + (stretch ? along * mw / length : along % mw);
-        }
+        const Zone column = across.Map(x - box.l, srcX);
+        if (column == Zone::None) continue;
+        const bool left = column == Zone::First, right = column == Zone::Last;
+        const bool top = row == Zone::First, bottom = row == Zone::Last;
         const bool corner = (left || right) && (top || bottom);
         const bool centre = !(left || right || top || bottom);
         if (centre && !(fillCentre && (mode & 4))) continue;
-        if (master_.IsFuchsia(srcX, srcY)) {
+        if (source.IsFuchsia(srcX, srcY)) {
           if (corner) canvas.Set(x, y, parent.Get(x, y));
           if (ref.maskType == 0) continue;
         }
-        Put(x, y, srcX, srcY, ref.maskType == 1 ? int(master_.Get(srcX, srcY + ch).r) : 0);
+        Put(x, y, source, srcX, srcY, ref.maskType == 1 ? int(source.Get(srcX, srcY + ch).r) : 0);
       }
     }
   }
@@ -143,7 +160,7 @@ class Scene {
         if (x + i >= clip.r || y + j >= clip.b || master_.IsFuchsia(sx + i, ref.top + j)) continue;
         int mask = ref.maskType == 1 ? int(master_.Get(sx + i, ref.top + j + ch).r) : 0;
         if (faded) mask = std::min(255, mask + 100);
-        Put(x + i, y + j, sx + i, ref.top + j, mask);
+        Put(x + i, y + j, master_, sx + i, ref.top + j, mask);
       }
     }
   }
@@ -180,8 +197,8 @@ class Scene {
   static int Field(const ImageRef& ref, size_t position) { return std::stoi(ref.value.substr(position - 1, 4)); }
 
   // The mask blend of the engine: black shows the image, white what lies below.
-  void Put(int x, int y, int srcX, int srcY, int mask) {
-    const Rgb s = master_.Get(srcX, srcY), d = canvas.Get(x, y);
+  void Put(int x, int y, const Picture& source, int srcX, int srcY, int mask) {
+    const Rgb s = source.Get(srcX, srcY), d = canvas.Get(x, y);
     auto blend = [mask](float sv, float dv) { return float((int((dv - sv) * mask) + int(sv) * 256) >> 8); };
     canvas.Set(x, y, {blend(s.r, d.r), blend(s.g, d.g), blend(s.b, d.b)});
   }
@@ -267,14 +284,15 @@ void DrawScrollBar(Scene& scene, Box bar, bool vertical, int thumbStart, int thu
 
 }  // namespace
 
-Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs, const Picture& master) {
-  Scene scene(sections, refs, master, 600, 330);
-  scene.Fill({0, 0, 600, 330}, Rgb{58, 82, 104});  // a desktop behind the windows
+Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs, const Picture& master,
+                    const Picture& buttonHuge) {
+  Scene scene(sections, refs, master, 800, 380);
+  scene.Fill({0, 0, 800, 380}, Rgb{58, 82, 104});  // a desktop behind the windows
 
   // The main window: title, page control with two tabs, controls on the page, a bottom panel.
-  const Box window{10, 10, 390, 320};
+  const Box window{10, 10, 390, 370};
   DrawWindow(scene, window, true);
-  const Box pages{window.l + 9, window.t + 30, window.r - 9, window.t + 250};
+  const Box pages{window.l + 9, window.t + 30, window.r - 9, window.t + 300};
   scene.Control({pages.l + 84, pages.t + 4, pages.l + 160, pages.t + 24}, "TABTOP", 0);
   scene.Text({pages.l + 84, pages.t + 4, pages.l + 160, pages.t + 24}, "TABTOP", 0, 44);
   scene.Control({pages.l, pages.t + 22, pages.r, pages.b}, "PAGECONTROL", 0, false);
@@ -311,7 +329,7 @@ Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs,
   scene.Control(list, "EDIT", 0);
   for (int i = 0; i < 3; ++i)
     scene.Text({list.l + 4, list.t + 4 + i * 14, list.l + 110, list.t + 16 + i * 14}, "EDIT", 0, 96);
-  DrawScrollBar(scene, {list.r - 19, list.t + 2, list.r - 2, list.b - 2}, true, list.t + 26, 22, 2);
+  DrawScrollBar(scene, {list.r - 19, list.t + 2, list.r - 2, list.b - 2}, true, list.t + 32, 28, 2);
 
   const Box panel{window.l + 3, window.b - 58, window.r - 3, window.b - 3};
   scene.Control(panel, "PANEL", 0, false);
@@ -349,6 +367,22 @@ Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs,
     const Box button{dialog.l + 8 + state * 58, dialog.t + 22, dialog.l + 8 + state * 58 + 52, dialog.t + 47};
     scene.Control(button, "BUTTON", state);
     scene.Text(button, "BUTTON", state, 24);
+  }
+
+  // BUTTON_HUGE, from its bitmap of its own, in its three states on the page colour.
+  const Box page{610, 10, 790, 370};
+  scene.Fill(page, FromBgr(15124134));
+  if (const ImageRef* huge = scene.Ref("BUTTON_HUGE", "BORDERSMASK")) {
+    ImageRef whole = *huge;
+    whole.right = buttonHuge.Width();
+    whole.bottom = buttonHuge.Height();
+    for (int state = 0; state < 3; ++state) {
+      const Box button{page.l + 14, page.t + 14 + state * 116, page.r - 14, page.t + 14 + state * 116 + 100};
+      const Picture parent = scene.canvas;
+      scene.Background(button, "BUTTON_HUGE", state);
+      scene.Border(button, whole, state, true, parent, buttonHuge);
+      scene.Text(button, "BUTTON_HUGE", state, 60);
+    }
   }
   return scene.canvas;
 }

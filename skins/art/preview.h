@@ -10,6 +10,7 @@
 
 namespace tidewater {
 
-Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs, const Picture& master);
+Picture DrawPreview(const Sections& sections, const std::vector<ImageRef>& refs, const Picture& master,
+                    const Picture& buttonHuge);
 
 }  // namespace tidewater
