@@ -27,14 +27,22 @@ std::wstring DialogFilter(const std::string& filter) {
   return wide;
 }
 
+bool IsAbsolutePath(const std::wstring& name) {
+  return (name.size() >= 2 && name[1] == L':') || (name.size() >= 2 && name[0] == L'\\' && name[1] == L'\\');
+}
+
+// Names typed with their own full path (some dialogs pass them on unchanged) stay as they are.
 std::string JoinPath(const std::wstring& folder, const std::wstring& name) {
+  if (IsAbsolutePath(name)) return FromWide(name);
   if (folder.empty() || folder.back() == L'\\') return FromWide(folder + name);
   return FromWide(folder + L'\\' + name);
 }
 
 // With several names, the buffer holds the folder and then each name, every part ending in a
-// null and the whole in two.
-std::vector<std::string> ChosenFiles(const std::vector<wchar_t>& buffer) {
+// null and the whole in two. A single name ends in one null only: what follows it is what was
+// left of the proposed name, so it is not read.
+std::vector<std::string> ChosenFiles(const std::vector<wchar_t>& buffer, bool multiSelect) {
+  if (!multiSelect) return {FromWide(buffer.data())};
   std::vector<std::wstring> parts;
   for (size_t at = 0; at < buffer.size() && buffer[at] != L'\0';) {
     std::wstring part(&buffer[at]);
@@ -79,7 +87,7 @@ bool TOpenDialog::RunDialog(bool save) {
   }
   filterIndex_ = static_cast<int>(dialog.nFilterIndex);
   files_.Clear();
-  for (const std::string& file : ChosenFiles(buffer)) files_.Add(file);
+  for (const std::string& file : ChosenFiles(buffer, (options_ & ofAllowMultiSelect) != 0)) files_.Add(file);
   if (files_.Count() > 0) fileName_ = files_[0];
   return true;
 }
