@@ -50,6 +50,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (parentFont_) TakeParentFont();
     if (parentColor_) TakeParentColor();
     UpdateAnchorRules();
+    RequestAlign();
   }
 }
 
