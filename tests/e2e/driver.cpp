@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "base/utf.h"
+#include "framework_test_support.h"
 #include "png_writer.h"
 
 namespace sundrel::e2e {
@@ -76,19 +77,6 @@ std::wstring WideTextOf(HWND window) {
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
                       &copied);
   text.resize(copied);
-  return text;
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = FromWide(chars);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
   return text;
 }
 
@@ -276,7 +264,7 @@ std::string Program::ReadAndCloseMessage() {
   Require(WaitUntil([&] {
             DWORD_PTR result = 0;
             SendMessageTimeoutW(form, WM_COPY, 0, 0, SMTO_NORMAL, 10000, &result);
-            lines = SplitLines(ClipboardText());
+            lines = SplitLines(sundrel::testing::ClipboardText());
             return lines.size() == 7 && lines[1] == caption && lines[5] == "OK   ";
           }),
           "the message's text on the clipboard");
