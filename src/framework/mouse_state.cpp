@@ -1,6 +1,7 @@
 #include "framework/mouse_state.h"
 
 #include "framework/control.h"
+#include "framework/hint.h"
 #include "framework/messages.h"
 
 namespace sundrel {
@@ -16,6 +17,7 @@ void SetMouseControl(TControl* control) {
   mouseControl = control;
   if (previous != nullptr) previous->Perform(CM_MOUSELEAVE);
   if (control != nullptr && control == mouseControl) control->Perform(CM_MOUSEENTER);
+  HintMouseEntered(mouseControl);
 }
 
 TControl* MouseControl() { return mouseControl; }
@@ -25,7 +27,10 @@ void SetCaptureControl(TControl* control) { captureControl = control; }
 TControl* CaptureControl() { return captureControl; }
 
 void ForgetMouseControl(TControl* control) {
-  if (mouseControl == control) mouseControl = nullptr;
+  if (mouseControl == control) {
+    mouseControl = nullptr;
+    CancelHint();
+  }
   if (captureControl == control) captureControl = nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "base/utf.h"
 #include "framework/application.h"
 #include "framework/forms.h"
+#include "framework/hint.h"
 #include "framework/mouse_state.h"
 #include "framework/window_class.h"
 
@@ -620,9 +621,12 @@ void TWinControl::WndProc(TMessage& message) {
       if (RouteMouseToGraphicChild(message)) return;
       break;
     case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      CancelHint();
+      if (RouteMouseToGraphicChild(message)) return;
+      break;
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
       if (RouteMouseToGraphicChild(message)) return;
       break;

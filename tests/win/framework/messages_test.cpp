@@ -1,8 +1,11 @@
 // The message method: direct dispatch (Perform) against the window's own queue, replaceable
 // message methods, class names, and the framework's notifications in the order they come.
 #include <gtest/gtest.h>
+#include <windows.h>
 #include <windowsx.h>
+#include <commctrl.h>
 
+#include "base/utf.h"
 #include "framework/button.h"
 #include "framework/edit.h"
 #include "framework/forms.h"
@@ -146,6 +149,32 @@ TEST_F(Messages, TheMouseEnteringAndLeavingAWindowlessControlIsAnnounced) {
   std::vector<MessageLog::Entry> seen = log.Entries();
   seen.resize(std::min(seen.size(), expected.size()));
   EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Messages, TheHintShowsWhileTheMouseRestsOnTheControl) {
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetBounds(10, 10, 80, 20);
+  label->SetHint("联系作者");
+  label->SetShowHint(true);
+  auto* quiet = new TLabel(form);  // a hint text, but not shown
+  quiet->SetParent(form);
+  quiet->SetBounds(10, 40, 80, 20);
+  quiet->SetHint("never");
+  form->Show();
+  auto tip = [] { return sundrel::testing::FindThreadWindow(TOOLTIPS_CLASSW); };
+  PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 15));
+  ASSERT_TRUE(PumpUntil([&] { return tip() != nullptr; }));
+  wchar_t text[64] = L"";
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = tip();
+  tool.uId = 1;
+  tool.lpszText = text;
+  SendMessageW(tip(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(FromWide(text), "联系作者");
+  PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 45));
+  EXPECT_TRUE(PumpUntil([&] { return tip() == nullptr; }));
 }
 
 TEST_F(Messages, AClickOnAWindowlessControlReachesIt) {
