@@ -233,6 +233,35 @@ void Program::ChooseInFileDialogAndAnswer(const std::string& name, int confirmat
   Require(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }), "the file dialog to close");
 }
 
+void Program::CancelFileDialog() {
+  HWND dialog = FileDialog();
+  Click(GetDlgItem(dialog, IDCANCEL));
+  Require(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }), "the file dialog to close");
+}
+
+void Program::ConfirmFolderBrowser(bool chooseParent) {
+  HWND dialog = nullptr, tree = nullptr;
+  Require(WaitUntil([&] {
+            for (HWND window : TopWindowsOf(process_.dwProcessId)) {
+              for (HWND child : DescendantsOf(window)) {
+                if (ClassOf(child) == L"SysTreeView32") {
+                  dialog = window;
+                  tree = child;
+                }
+              }
+            }
+            return tree != nullptr && SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
+          }),
+          "the folder browser");
+  if (chooseParent) {
+    const LPARAM selected = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    const LPARAM parent = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_PARENT, selected);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, parent);
+  }
+  Click(GetDlgItem(dialog, IDOK));
+  Require(WaitUntil([&] { return !IsWindow(dialog); }), "the folder browser to close");
+}
+
 void Program::ChooseFilesInFileDialog(const std::string& folder, const std::vector<std::string>& names) {
   std::string quoted;
   for (const std::string& name : names) quoted += "\"" + folder + "\\" + name + "\" ";

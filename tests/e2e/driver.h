@@ -48,6 +48,10 @@ class Program {
   void ChooseInFileDialogAndAnswer(const std::string& name, int confirmationButton);
   // The same with several files of one folder, each quoted with its full path.
   void ChooseFilesInFileDialog(const std::string& folder, const std::vector<std::string>& names);
+  void CancelFileDialog();
+  // The system's folder browser: moves its selection up to the parent of the selected folder
+  // (when asked to) and confirms it.
+  void ConfirmFolderBrowser(bool chooseParent);
   // The name the save dialog proposes, read from its name box.
   std::string FileDialogName();
 

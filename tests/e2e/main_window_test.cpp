@@ -123,6 +123,33 @@ TEST_F(MainWindow, RefusesToMergeIntoAListedFile) {
   EXPECT_FALSE(program->AnyMessageOpen());
 }
 
+TEST_F(MainWindow, CancellingTheOpenDialogChangesNothing) {
+  const std::string source = folder.File("kept.bin");
+  WriteFileBytes(source, Bytes(30, 5));
+  ChooseSource(source);
+  Click(program->Button("打开要均分的文件"));
+  program->CancelFileDialog();
+  EXPECT_EQ(TextOf(program->Children(L"TsEdit").at(0)), source);
+  EXPECT_EQ(SplitWithCount("2"), kSplitFinished);
+  EXPECT_EQ(FilesMatching(folder.Path(), "kept.bin.vexl*").size(), 2u);
+}
+
+TEST_F(MainWindow, TheFolderChooserStartsAtTheSourceAndSetsTheTargetFolder) {
+  // The parts go to the folder above the source's, chosen in the system's folder browser.
+  const std::string name = "chosen-" + std::to_string(GetCurrentProcessId()) + ".bin";
+  const std::string source = folder.File(name);
+  WriteFileBytes(source, Bytes(40, 6));
+  ChooseSource(source);
+  Click(program->Button("指定保存目录"));
+  program->ConfirmFolderBrowser(true);
+  EXPECT_EQ(SplitWithCount("2"), kSplitFinished);
+  const std::string parent = folder.Path().substr(0, folder.Path().rfind('\\'));
+  const std::vector<std::string> parts = FilesMatching(parent, name + ".vexl*");
+  for (const std::string& part : parts) RemoveFile(parent + "\\" + part);
+  EXPECT_EQ(parts, (std::vector<std::string>{name + ".vexl1", name + ".vexl2"}));
+  EXPECT_TRUE(FilesMatching(folder.Path(), "*.vexl*").empty());
+}
+
 struct CountCase {
   const char* text;
   const char* message;
