@@ -73,16 +73,6 @@ POINT TControl::ClientToScreen(POINT point) const {
   return parent_->ClientToScreen(POINT{point.x + left_, point.y + top_});
 }
 
-POINT TControl::ScreenToClient(POINT point) const {
-  if (auto* windowed = dynamic_cast<TWinControl*>(const_cast<TControl*>(this))) {
-    ::ScreenToClient(windowed->Handle(), &point);
-    return point;
-  }
-  if (parent_ == nullptr) return point;
-  const POINT inParent = parent_->ScreenToClient(point);
-  return POINT{inParent.x - left_, inParent.y - top_};
-}
-
 void TControl::SetBounds(int left, int top, int width, int height) {
   if (width < 0) width = 0;
   if (height < 0) height = 0;

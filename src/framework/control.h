@@ -58,7 +58,6 @@ class TControl : public TComponent {
   int ClientWidth() const;
   int ClientHeight() const;
   POINT ClientToScreen(POINT point) const;
-  POINT ScreenToClient(POINT point) const;
 
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);

@@ -34,10 +34,6 @@ void TFont::SetHeight(int height) {
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
-
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
-
 void TFont::SetStyle(TFontStyles style) {
   if (style == style_) return;
   style_ = style;
@@ -90,23 +86,6 @@ HBRUSH TBrush::Handle() const {
 }
 
 void TCanvas::FillRect(const RECT& rect) { ::FillRect(dc_, &rect, brush_.Handle()); }
-
-void TCanvas::TextOut(int x, int y, std::string_view text) {
-  const std::wstring wide = ToWide(text);
-  SelectObjectGuard font(dc_, font_.Handle());
-  SetTextColor(dc_, ColorToRGB(font_.Color()));
-  SetBkMode(dc_, brush_.Style() == TBrushStyle::bsClear ? TRANSPARENT : OPAQUE);
-  SetBkColor(dc_, ColorToRGB(brush_.Color()));
-  ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
-}
-
-SIZE TCanvas::TextExtent(std::string_view text) {
-  const std::wstring wide = ToWide(text);
-  SelectObjectGuard font(dc_, font_.Handle());
-  SIZE size{};
-  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
-  return size;
-}
 
 int TCanvas::DrawText(std::string_view text, RECT& rect, UINT flags) {
   std::wstring wide = ToWide(text);

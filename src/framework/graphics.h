@@ -46,9 +46,6 @@ class TFont : public TPersistent {
   // ones the cell height.
   int Height() const { return height_; }
   void SetHeight(int height);
-  // Points at the screen's resolution.
-  int Size() const;
-  void SetSize(int points);
   TFontStyles Style() const { return style_; }
   void SetStyle(TFontStyles style);
   TColor Color() const { return color_; }
@@ -99,8 +96,6 @@ class TCanvas : public TPersistent {
   TBrush& Brush() { return brush_; }
 
   void FillRect(const RECT& rect);
-  void TextOut(int x, int y, std::string_view text);
-  SIZE TextExtent(std::string_view text);
   // DrawTextW with the canvas's font and colour; answers the text height. With DT_CALCRECT the
   // rectangle receives the size the text needs.
   int DrawText(std::string_view text, RECT& rect, UINT flags);

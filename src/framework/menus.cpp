@@ -87,7 +87,6 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-  if (OnPopup) OnPopup(this);
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) throw Exception("Out of system resources");
   AppendItems(menu.get(), *items_);

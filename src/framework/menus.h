@@ -65,7 +65,6 @@ class TPopupMenu : public TComponent {
   // Shows the menu at a screen position and, when the user chooses an item, clicks it after
   // the menu has closed.
   virtual void Popup(int x, int y);
-  TNotifyEvent OnPopup;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;

@@ -130,6 +130,9 @@ TEST_F(MainForm, TheListsMenuSelectsAndDeletesItems) {
   std::vector<std::string> captions;
   for (int i = 0; i < form->pm1->Items()->Count(); ++i) captions.push_back(form->pm1->Items()->Items(i)->Caption());
   EXPECT_EQ(captions, (std::vector<std::string>{"全选", "-", "删除选中", "全部删除"}));
+  EXPECT_TRUE(form->N2->IsLine());
+  EXPECT_EQ(form->N3->MenuIndex(), 2);
+  EXPECT_EQ(form->N3->Parent(), form->pm1->Items());
 
   TStrings& items = form->slst1->Items();
   for (const char* item : {"a", "b", "c", "d"}) items.Add(item);

@@ -51,6 +51,10 @@ TEST(Bitmap, ResizingMakesANewPictureAndAnEmptySizeHasNone) {
   EXPECT_EQ(info.bmWidth, 7);
   EXPECT_EQ(info.bmHeight, 4);
   EXPECT_EQ(GetCurrentObject(bitmap.Canvas().Handle(), OBJ_BITMAP), bitmap.Handle());
+  bitmap.SetPixelFormat(TPixelFormat::pf32bit);
+  GetObjectW(bitmap.Handle(), sizeof info, &info);
+  EXPECT_EQ(info.bmBitsPixel, 32);
+  EXPECT_EQ(bitmap.RowDelta(), -28);
   bitmap.SetSize(0, 4);
   EXPECT_EQ(bitmap.Handle(), nullptr);
   EXPECT_THROW(bitmap.ScanLine(0), std::out_of_range);

@@ -116,6 +116,7 @@ TEST_F(ControlTree, AParentFreesItsChildControlsWhoeverOwnsThem) {
 
 TEST_F(ControlTree, FreeingAFormDestroysItsWindowsWhileTheControlsAreWhole) {
   auto* form = application->CreateForm<TForm>();
+  EXPECT_EQ(Forms(), std::vector<TCustomForm*>{form});
   auto* button = new TButton(form);
   button->SetParent(form);
   button->SetText("kept");
@@ -131,6 +132,7 @@ TEST_F(ControlTree, FreeingAFormDestroysItsWindowsWhileTheControlsAreWhole) {
   EXPECT_FALSE(IsWindow(buttonWindow));
   EXPECT_EQ(seen, std::vector<UINT>{WM_DESTROY});
   EXPECT_EQ(application->MainForm(), nullptr);
+  EXPECT_TRUE(Forms().empty());
 }
 
 }  // namespace
