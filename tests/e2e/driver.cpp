@@ -285,8 +285,9 @@ void Program::AnswerConfirmation(int buttonId) {
   Require(WaitUntil([&] { return !IsWindow(box); }), "the confirmation box to close");
 }
 
-std::string Program::ReadAndCloseMessage() {
+std::string Program::ReadAndCloseMessage(const std::string& screenshotPath) {
   HWND form = WaitForWindow(L"TMessageForm");
+  if (!screenshotPath.empty()) Screenshot(screenshotPath, form);
   // Another test may use the clipboard at the same moment: copy until the text is this box's.
   std::vector<std::string> lines;
   const std::string caption = TextOf(form);
@@ -370,13 +371,14 @@ std::vector<std::string> Program::ListItems() const {
   return items;
 }
 
-void Program::Screenshot(const std::string& path) const {
+void Program::Screenshot(const std::string& path, HWND window) const {
+  if (window == nullptr) window = mainWindow_;
   RECT bounds;
-  GetWindowRect(mainWindow_, &bounds);
+  GetWindowRect(window, &bounds);
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   auto capture = [&] {
-    RedrawWindow(mainWindow_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};

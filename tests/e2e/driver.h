@@ -55,8 +55,9 @@ class Program {
   // The name the save dialog proposes, read from its name box.
   std::string FileDialogName();
 
-  // Reads the text of the program's simple message (Ctrl+C layout) and presses its OK button.
-  std::string ReadAndCloseMessage();
+  // Reads the text of the program's simple message (Ctrl+C layout) and presses its OK button;
+  // saves a picture of it first when a path is given.
+  std::string ReadAndCloseMessage(const std::string& screenshotPath = "");
   // Reads the error report box (the system's message box with the error icon) and closes it.
   std::string ReadAndCloseErrorReport();
   bool AnyMessageOpen() const;
@@ -68,8 +69,8 @@ class Program {
   std::vector<std::string> ListItems() const;
   int ListSelectedCount() const;
 
-  // Saves a picture of the main window as a PNG file.
-  void Screenshot(const std::string& path) const;
+  // Saves a picture of a window of the program (the main window by default) as a PNG file.
+  void Screenshot(const std::string& path, HWND window = nullptr) const;
   // Pauses and resumes the program's thread, so that what happens to its files in between is
   // seen by the next message it handles.
   void Suspend();

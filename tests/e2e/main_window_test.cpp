@@ -78,7 +78,10 @@ TEST_F(MainWindow, SplitsAFileAndMergesThePartsBack) {
   program->Screenshot(Setting("SUNDREL_SCREENSHOTS") + "\\main-window-split-page.png");
 
   ChooseSource(source);
-  EXPECT_EQ(SplitWithCount("4"), kSplitFinished);
+  TypeInto(CountEdit(), "4");
+  Click(program->Button("开始分割"));
+  EXPECT_EQ(program->ReadAndCloseMessage(Setting("SUNDREL_SCREENSHOTS") + "\\message-split-finished.png"),
+            kSplitFinished);
   ASSERT_EQ(FilesMatching(folder.Path(), "clip.avi.vexl*"),
             (std::vector<std::string>{"clip.avi.vexl1", "clip.avi.vexl2", "clip.avi.vexl3", "clip.avi.vexl4"}));
   EXPECT_EQ(ReadFileBytes(folder.File("clip.avi.vexl4")).size(), 2503u);
