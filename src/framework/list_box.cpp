@@ -62,6 +62,11 @@ void TListBox::SetItemHeight(int height) {
   if (HandleAllocated()) SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, height);
 }
 
+void TListBox::ChangeScale(int multiplier, int divider) {
+  TWinControl::ChangeScale(multiplier, divider);
+  SetItemHeight(MulDiv(itemHeight_, multiplier, divider));
+}
+
 void TListBox::CreateParams(TCreateParams& params) const {
   TWinControl::CreateParams(params);
   params.BaseClassName = L"LISTBOX";

@@ -50,6 +50,7 @@ class TListBox : public TWinControl {
   void CreateParams(TCreateParams& params) const override;
   void CreateWnd() override;
   void WindowDestroying() override;
+  void ChangeScale(int multiplier, int divider) override;
 
  private:
   friend class TListBoxStrings;

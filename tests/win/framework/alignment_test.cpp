@@ -5,6 +5,7 @@
 #include "framework/button.h"
 #include "framework/forms.h"
 #include "framework/label.h"
+#include "framework/list_box.h"
 #include "framework/panel.h"
 #include "framework/screen.h"
 #include "framework_test_support.h"
@@ -104,7 +105,11 @@ TEST_F(Alignment, ScalingMultipliesPositionsSizesAndOwnFonts) {
   label->SetParent(panel);
   form->Font().SetHeight(-12);
   panel->Font().SetHeight(-10);  // its own
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetItemHeight(14);
   form->ScaleBy(3, 2);
+  EXPECT_EQ(list->ItemHeight(), 21);
   EXPECT_EQ(form->ClientWidth(), 450);
   EXPECT_EQ(form->ClientHeight(), 300);
   EXPECT_EQ(panel->BoundsRect(), (RECT{15, 30, 165, 105}));

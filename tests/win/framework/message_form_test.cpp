@@ -78,8 +78,8 @@ class KeyClosesMessage : public MessageForms, public ::testing::WithParamInterfa
 TEST_P(KeyClosesMessage, TheKeyClosesTheModalMessage) {
   WindowWatch watch([] { return FindThreadWindow(L"TMessageForm"); },
                     [](HWND form) {
-                      HWND focused = GetFocus();
-                      PostMessageW(focused != nullptr ? focused : form, WM_KEYDOWN, GetParam(), 1);
+                      HWND button = FindWindowExW(form, nullptr, L"TButton", nullptr);
+                      PostMessageW(button, WM_KEYDOWN, GetParam(), 1);
                     });
   ShowMessage("press a key");
   EXPECT_TRUE(watch.Seen());
@@ -99,7 +99,7 @@ TEST_F(MessageForms, CtrlCCopiesTheOpenMessage) {
                       GetKeyboardState(keys);
                       keys[VK_CONTROL] = 0x80;
                       SetKeyboardState(keys);
-                      SendMessageW(GetFocus(), WM_KEYDOWN, 'C', 1);
+                      SendMessageW(FindWindowExW(form, nullptr, L"TButton", nullptr), WM_KEYDOWN, 'C', 1);
                       keys[VK_CONTROL] = 0;
                       SetKeyboardState(keys);
                       copied = ClipboardText();

@@ -201,7 +201,7 @@ TEST_F(Messages, FocusChangesAreAnnouncedToTheControlsAndTheForm) {
   second->SetBounds(0, 40, 121, 21);
   form->Show();
   first->SetFocus();
-  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == first; }));
   MessageLog log;
   log.Attach(*first, "first");
   log.Attach(*second, "second");

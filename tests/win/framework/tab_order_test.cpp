@@ -39,10 +39,12 @@ class TabOrder : public sundrel::testing::FrameworkTest {
     return button;
   }
 
-  // Presses Tab as the keyboard would, through the application's message loop.
+  // Presses a key as the keyboard would, through the application's message loop, on the
+  // control the form has focused (the system's focus is gone while another program is active).
   void PressKey(WORD key) {
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+    HWND target = form->ActiveControl()->Handle();
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
     PumpUntil([] { return GetQueueStatus(QS_KEY | QS_POSTMESSAGE) == 0; });
   }
 
@@ -62,7 +64,7 @@ TEST_F(TabOrder, TheListFollowsTabOrderDepthFirst) {
 
 TEST_F(TabOrder, TabVisitsEveryControlThatCanTakeTheFocusAndWraps) {
   form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));  // the first stop when the form opens
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == first; }));  // the first stop when it opens
   std::vector<TWinControl*> visited;
   for (int i = 0; i < 4; ++i) {
     PressKey(VK_TAB);
@@ -73,18 +75,18 @@ TEST_F(TabOrder, TabVisitsEveryControlThatCanTakeTheFocusAndWraps) {
 
 TEST_F(TabOrder, DisabledAndHiddenControlsAreSkipped) {
   form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == first; }));
   second->SetEnabled(false);
   third->Hide();
   PressKey(VK_TAB);
-  EXPECT_TRUE(fourth->Focused());
+  EXPECT_EQ(form->ActiveControl(), fourth);
 }
 
 TEST_F(TabOrder, DisablingTheFocusedControlMovesTheFocusOn) {
   form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == first; }));
   first->SetEnabled(false);
-  EXPECT_TRUE(second->Focused());
+  EXPECT_EQ(form->ActiveControl(), second);
 }
 
 TEST_F(TabOrder, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
@@ -95,7 +97,7 @@ TEST_F(TabOrder, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   fourth->SetCancel(true);
   form->Show();
   second->SetFocus();
-  ASSERT_TRUE(PumpUntil([&] { return second->Focused(); }));
+  ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == second; }));
   PressKey(VK_RETURN);
   PressKey(VK_ESCAPE);
   EXPECT_EQ(thirdClicks, 1);
