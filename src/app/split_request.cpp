@@ -10,7 +10,9 @@ namespace sundrel {
 
 namespace {
 
-SplitRequest Refuse(std::string message) { return SplitRequest{0, std::move(message)}; }
+SplitRequest Refuse(std::string message) {
+  return SplitRequest{0, std::move(message)};
+}
 
 }  // namespace
 

@@ -1,7 +1,10 @@
 #include "app/umain.h"
 
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
 #include <shellapi.h>
+// clang-format on
 
 #include <vector>
 
@@ -21,7 +24,9 @@ constexpr const char* kContactLink = "mailto:author@sundrel.example;support@sund
 constexpr const char* kCredits = "Sundrel 作者：石头工作室";
 
 // Everything up to and including the last backslash or colon ("D:\video\" for D:\video\clip.avi).
-std::string FolderPart(const std::string& path) { return path.substr(0, path.size() - ExtractFileName(path).size()); }
+std::string FolderPart(const std::string& path) {
+  return path.substr(0, path.size() - ExtractFileName(path).size());
+}
 
 // The small font of the edits, labels and list: "MS Sans Serif", 11 pixels, black.
 void UseSmallFont(TControl* control) {
@@ -277,17 +282,25 @@ void Tfrmmain::sbtn7Click(TObject*) {
   ShowMessage(SMergeFinished);
 }
 
-void Tfrmmain::N1Click(TObject*) { slst1->SelectAll(); }
+void Tfrmmain::N1Click(TObject*) {
+  slst1->SelectAll();
+}
 
-void Tfrmmain::N3Click(TObject*) { slst1->DeleteSelected(); }
+void Tfrmmain::N3Click(TObject*) {
+  slst1->DeleteSelected();
+}
 
-void Tfrmmain::N4Click(TObject*) { slst1->Clear(); }
+void Tfrmmain::N4Click(TObject*) {
+  slst1->Clear();
+}
 
 void Tfrmmain::sLabelFX1Click(TObject*) {
   // What the shell answers is not the program's business: it reports its own failures.
   ShellExecuteW(Handle(), L"open", ToWide(kContactLink).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void Tfrmmain::sbtn4Click(TObject*) { Close(); }
+void Tfrmmain::sbtn4Click(TObject*) {
+  Close();
+}
 
 }  // namespace sundrel

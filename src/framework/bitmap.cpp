@@ -10,7 +10,9 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) : width_(width), he
   Recreate();
 }
 
-TBitmap::~TBitmap() { DeselectFromCanvas(); }
+TBitmap::~TBitmap() {
+  DeselectFromCanvas();
+}
 
 void TBitmap::DeselectFromCanvas() {
   if (dc_ && dcOriginalBitmap_ != nullptr) SelectObject(dc_.get(), dcOriginalBitmap_);

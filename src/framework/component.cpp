@@ -63,7 +63,9 @@ void TComponent::MarkDestroying() {
   for (TComponent* component : components_) component->MarkDestroying();
 }
 
-void TComponent::BeginLoading() { state_ |= csLoading; }
+void TComponent::BeginLoading() {
+  state_ |= csLoading;
+}
 
 void TComponent::EndLoading() {
   // A component that is freed while the others load drops out of the list (RemoveComponent).
@@ -72,7 +74,9 @@ void TComponent::EndLoading() {
   Loaded();
 }
 
-void TComponent::Loaded() { state_ &= ~csLoading; }
+void TComponent::Loaded() {
+  state_ &= ~csLoading;
+}
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opRemove) {

@@ -33,7 +33,9 @@ TControl::~TControl() {
   SetParent(nullptr);
 }
 
-void TControl::BeforeDestruction() { ForgetMouseControl(this); }
+void TControl::BeforeDestruction() {
+  ForgetMouseControl(this);
+}
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};

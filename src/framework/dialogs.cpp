@@ -1,7 +1,10 @@
 #include "framework/dialogs.h"
 
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
 #include <commdlg.h>
+// clang-format on
 
 #include <vector>
 
@@ -57,9 +60,13 @@ std::vector<std::string> ChosenFiles(const std::vector<wchar_t>& buffer, bool mu
 
 }  // namespace
 
-bool TOpenDialog::Execute() { return RunDialog(false); }
+bool TOpenDialog::Execute() {
+  return RunDialog(false);
+}
 
-bool TSaveDialog::Execute() { return RunDialog(true); }
+bool TSaveDialog::Execute() {
+  return RunDialog(true);
+}
 
 bool TOpenDialog::RunDialog(bool save) {
   const std::wstring filter = DialogFilter(filter_);

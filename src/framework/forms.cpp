@@ -45,13 +45,14 @@ class TaskWindowsDisabled {
 };
 
 HICON ApplicationIcon(int size) {
-  return static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
 }
 
 }  // namespace
 
-const std::vector<TCustomForm*>& Forms() { return FormList(); }
+const std::vector<TCustomForm*>& Forms() {
+  return FormList();
+}
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);

@@ -85,7 +85,9 @@ HBRUSH TBrush::Handle() const {
   return handle_.get();
 }
 
-void TCanvas::FillRect(const RECT& rect) { ::FillRect(dc_, &rect, brush_.Handle()); }
+void TCanvas::FillRect(const RECT& rect) {
+  ::FillRect(dc_, &rect, brush_.Handle());
+}
 
 int TCanvas::DrawText(std::string_view text, RECT& rect, UINT flags) {
   std::wstring wide = ToWide(text);

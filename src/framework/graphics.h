@@ -16,7 +16,9 @@ namespace sundrel {
 // 0x00BBGGRR, or a system colour: 0x80000000 plus the system's colour index.
 using TColor = int32_t;
 
-inline constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | unsigned(index)); }
+inline constexpr TColor SystemColor(int index) {
+  return static_cast<TColor>(0x80000000u | unsigned(index));
+}
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clRed = 0x0000FF;

@@ -1,7 +1,10 @@
 #include "framework/hint.h"
 
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <string>
 
@@ -40,8 +43,8 @@ TTTOOLINFOW ToolInfo(HWND tip, std::wstring* text) {
 HWND TipWindow() {
   HintState& state = State();
   if (!state.tip) {
-    state.tip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                    0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    state.tip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
+                                    0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     std::wstring empty;
     TTTOOLINFOW tool = ToolInfo(state.tip.get(), &empty);
     SendMessageW(state.tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -16,8 +16,8 @@ std::string TListBoxStrings::Get(int index) const {
   if (!listBox_.HandleAllocated()) return listBox_.keptItems_[static_cast<size_t>(index)];
   const auto length = SendMessageW(listBox_.Handle(), LB_GETTEXTLEN, index, 0);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(
-      SendMessageW(listBox_.Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+  text.resize(
+      static_cast<size_t>(SendMessageW(listBox_.Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
   return FromWide(text);
 }
 

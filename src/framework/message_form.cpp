@@ -118,7 +118,9 @@ std::string TMessageForm::FormText() const {
          "   \r\n" + divider;
 }
 
-void TMessageForm::CopyToClipboard() { SetClipboardText(Handle(), ToWide(FormText())); }
+void TMessageForm::CopyToClipboard() {
+  SetClipboardText(Handle(), ToWide(FormText()));
+}
 
 bool TMessageForm::KeyDown(WORD key, TShiftState shift) {
   if (shift == ssCtrl && (key == 'C' || key == VK_INSERT)) {

@@ -20,11 +20,17 @@ void SetMouseControl(TControl* control) {
   HintMouseEntered(mouseControl);
 }
 
-TControl* MouseControl() { return mouseControl; }
+TControl* MouseControl() {
+  return mouseControl;
+}
 
-void SetCaptureControl(TControl* control) { captureControl = control; }
+void SetCaptureControl(TControl* control) {
+  captureControl = control;
+}
 
-TControl* CaptureControl() { return captureControl; }
+TControl* CaptureControl() {
+  return captureControl;
+}
 
 void ForgetMouseControl(TControl* control) {
   if (mouseControl == control) {

@@ -8,9 +8,13 @@
 
 namespace sundrel {
 
-TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) { SetVisible(false); }
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+}
 
-TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+TTabSheet::~TTabSheet() {
+  SetPageControl(nullptr);
+}
 
 void TTabSheet::SetPageControl(TPageControl* pageControl) {
   if (pageControl == pageControl_) return;

@@ -21,11 +21,17 @@ constexpr wchar_t kControlProperty[] = L"SundrelControl";
 // The control whose window is being made: its window's first message binds the two.
 thread_local TWinControl* creatingControl = nullptr;
 
-bool IsWindowed(const TControl* control) { return dynamic_cast<const TWinControl*>(control) != nullptr; }
+bool IsWindowed(const TControl* control) {
+  return dynamic_cast<const TWinControl*>(control) != nullptr;
+}
 
-bool IsFrameworkMessage(UINT msg) { return msg >= CM_BASE && msg < 0xC000; }
+bool IsFrameworkMessage(UINT msg) {
+  return msg >= CM_BASE && msg < 0xC000;
+}
 
-LPARAM PointParam(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+LPARAM PointParam(int x, int y) {
+  return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
 }  // namespace
 
@@ -132,7 +138,9 @@ void TWinControl::DestroyHandle() {
   handle_.release();
 }
 
-void TWinControl::WindowDestroying() { text_ = ReadText(); }
+void TWinControl::WindowDestroying() {
+  text_ = ReadText();
+}
 
 void TWinControl::BeforeDestruction() {
   TControl::BeforeDestruction();
@@ -191,23 +199,15 @@ void TWinControl::UpdateBounds() {
 void TWinControl::VisibleChanged() {
   if (!Visible()) MoveFocusAwayIfInside();
   if (handle_) {
-    SetWindowPos(handle_.get(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    SetWindowPos(
+        handle_.get(), nullptr, 0, 0, 0, 0,
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   }
 }
 
 void TWinControl::EnabledChanged() {
   if (!Enabled()) MoveFocusAwayIfInside();
   if (handle_) EnableWindow(handle_.get(), Enabled());
-}
-
-void TWinControl::MoveFocusAwayIfInside() {
-  if (!handle_) return;
-  HWND focus = GetFocus();
-  if (focus == nullptr || (focus != handle_.get() && !IsChild(handle_.get(), focus))) return;
-  TCustomForm* form = GetParentForm(this);
-  if (form == nullptr || form == this) return;
-  if (!form->SelectNext(this, true, true)) ::SetFocus(form->Handle());
 }
 
 void TWinControl::ChangeScale(int multiplier, int divider) {
@@ -254,176 +254,6 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->Align() != alNone) Realign();
 }
 
-int TWinControl::TabOrder() const {
-  if (Parent() == nullptr) return -1;
-  const auto& list = Parent()->tabList_;
-  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
-void TWinControl::SetTabOrder(int order) {
-  if (Parent() == nullptr) return;
-  auto& list = Parent()->tabList_;
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  order = std::clamp(order, 0, static_cast<int>(list.size()));
-  list.insert(list.begin() + order, this);
-}
-
-void TWinControl::SetTabStop(bool tabStop) {
-  if (tabStop == tabStop_) return;
-  tabStop_ = tabStop;
-  if (handle_) {
-    LONG_PTR style = GetWindowLongPtrW(handle_.get(), GWL_STYLE);
-    style = tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
-    SetWindowLongPtrW(handle_.get(), GWL_STYLE, style);
-  }
-}
-
-std::vector<TWinControl*> TWinControl::TabOrderList() const {
-  std::vector<TWinControl*> list;
-  for (TWinControl* child : tabList_) {
-    list.push_back(child);
-    const std::vector<TWinControl*> inner = child->TabOrderList();
-    list.insert(list.end(), inner.begin(), inner.end());
-  }
-  return list;
-}
-
-bool TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-  const std::vector<TWinControl*> list = TabOrderList();
-  const int count = static_cast<int>(list.size());
-  if (count == 0) return false;
-  int start = static_cast<int>(std::find(list.begin(), list.end(), current) - list.begin());
-  if (start == count) start = forward ? -1 : count;
-  for (int step = 1; step <= count; ++step) {
-    const int index = ((start + (forward ? step : -step)) % count + count) % count;
-    TWinControl* candidate = list[index];
-    if ((!checkTabStop || candidate->TabStop()) && candidate->CanFocus()) {
-      candidate->SetFocus();
-      return true;
-    }
-  }
-  return false;
-}
-
-bool TWinControl::CanFocus() const {
-  for (const TControl* control = this; control != nullptr; control = control->Parent()) {
-    if (!control->Visible() || !control->Enabled()) return false;
-  }
-  return true;
-}
-
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_.get(); }
-
-void TWinControl::SetFocus() {
-  TCustomForm* form = GetParentForm(this);
-  if (form != nullptr && form != this && !form->Visible()) {
-    form->SetActiveControl(this);
-    return;
-  }
-  ::SetFocus(Handle());
-}
-
-void TWinControl::EnableAlign() {
-  if (alignDisabled_ > 0 && --alignDisabled_ == 0 && alignNeeded_) Realign();
-}
-
-void TWinControl::Realign() {
-  if (alignDisabled_ > 0 || aligning_ || IsLoading()) {
-    alignNeeded_ = true;
-    return;
-  }
-  alignNeeded_ = false;
-  RECT rect = ClientRect();
-  AdjustClientRect(rect);
-  aligning_ = true;
-  try {
-    AlignControls(rect);
-  } catch (...) {
-    aligning_ = false;
-    throw;
-  }
-  aligning_ = false;
-}
-
-void TWinControl::AdjustClientRect(RECT&) const {}
-
-void TWinControl::AlignControls(RECT& rect) {
-  const RECT client = ClientRect();
-  for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
-    std::vector<TControl*> aligned;
-    for (TControl* control : controls_) {
-      if (control->Align() == align && control->Visible()) aligned.push_back(control);
-    }
-    // Within one side, controls keep the order of their present positions.
-    std::stable_sort(aligned.begin(), aligned.end(), [align](const TControl* a, const TControl* b) {
-      switch (align) {
-        case alTop: return a->Top() < b->Top();
-        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
-        case alLeft: return a->Left() < b->Left();
-        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
-        default: return false;
-      }
-    });
-    for (TControl* control : aligned) {
-      const int width = rect.right - rect.left;
-      const int height = rect.bottom - rect.top;
-      switch (align) {
-        case alTop:
-          control->SetBoundsFromParent(rect.left, rect.top, width, control->Height());
-          rect.top += control->Height();
-          break;
-        case alBottom:
-          control->SetBoundsFromParent(rect.left, rect.bottom - control->Height(), width, control->Height());
-          rect.bottom -= control->Height();
-          break;
-        case alLeft:
-          control->SetBoundsFromParent(rect.left, rect.top, control->Width(), height);
-          rect.left += control->Width();
-          break;
-        case alRight:
-          control->SetBoundsFromParent(rect.right - control->Width(), rect.top, control->Width(), height);
-          rect.right -= control->Width();
-          break;
-        default:
-          control->SetBoundsFromParent(rect.left, rect.top, width, height);
-          break;
-      }
-    }
-  }
-  for (TControl* control : controls_) {
-    if (control->Align() == alNone && control->Anchors() != (akLeft | akTop)) {
-      PlaceAnchored(control, client.right - client.left, client.bottom - client.top);
-    }
-  }
-}
-
-void TWinControl::PlaceAnchored(TControl* control, int parentWidth, int parentHeight) {
-  const auto& rules = control->anchorRules_;
-  if (!rules.valid) {
-    control->UpdateAnchorRules();
-    return;
-  }
-  const TAnchors anchors = control->Anchors();
-  const RECT& was = rules.bounds;
-  int left = was.left, top = was.top;
-  int width = was.right - was.left, height = was.bottom - was.top;
-  const int growX = parentWidth - rules.parentWidth;
-  const int growY = parentHeight - rules.parentHeight;
-  if ((anchors & akRight) != 0) {
-    if ((anchors & akLeft) != 0) width += growX;
-    else left += growX;
-  } else if ((anchors & akLeft) == 0) {
-    left += growX / 2;
-  }
-  if ((anchors & akBottom) != 0) {
-    if ((anchors & akTop) != 0) height += growY;
-    else top += growY;
-  } else if ((anchors & akTop) == 0) {
-    top += growY / 2;
-  }
-  control->SetBoundsFromParent(left, top, width, height);
-}
-
 void TWinControl::Broadcast(TMessage& message) {
   for (size_t i = 0; i < controls_.size(); ++i) {
     controls_[i]->Perform(message);
@@ -458,7 +288,9 @@ HBRUSH TWinControl::BackgroundBrush() {
   return brush_.Handle();
 }
 
-bool TWinControl::KeyDown(WORD, TShiftState) { return false; }
+bool TWinControl::KeyDown(WORD, TShiftState) {
+  return false;
+}
 
 void TWinControl::PaintHandler(HDC dc) {
   PaintWindow(dc);

@@ -132,7 +132,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
-std::string TextOf(HWND window) { return FromWide(WideTextOf(window)); }
+std::string TextOf(HWND window) {
+  return FromWide(WideTextOf(window));
+}
 
 void TypeInto(HWND window, const std::string& text) {
   const std::wstring wide = ToWide(text);
@@ -140,14 +142,15 @@ void TypeInto(HWND window, const std::string& text) {
   SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_NORMAL, 10000, &result);
 }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 Program::Program(const std::string& exePath) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + ToWide(WindowsPath(exePath)) + L"\"";
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_)) {
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
     throw std::runtime_error("Cannot start " + exePath);
   }
   Require(WaitUntil([&] { return (mainWindow_ = FindWindowOf(L"Tfrmmain")) != nullptr; }), "the main window");
@@ -162,7 +165,9 @@ Program::~Program() {
   CloseHandle(process_.hProcess);
 }
 
-bool Program::Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+bool Program::Running() const {
+  return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
 
 DWORD Program::ExitCode() const {
   DWORD code = 0;
@@ -221,9 +226,13 @@ HWND Program::FileNameBox(HWND dialog) const {
   return edit;
 }
 
-std::string Program::FileDialogName() { return TextOf(FileNameBox(FileDialog())); }
+std::string Program::FileDialogName() {
+  return TextOf(FileNameBox(FileDialog()));
+}
 
-void Program::ChooseInFileDialog(const std::string& name) { ChooseInFileDialogAndAnswer(name, 0); }
+void Program::ChooseInFileDialog(const std::string& name) {
+  ChooseInFileDialogAndAnswer(name, 0);
+}
 
 void Program::ChooseInFileDialogAndAnswer(const std::string& name, int confirmationButton) {
   HWND dialog = FileDialog();
@@ -416,9 +425,13 @@ void Program::Screenshot(const std::string& path, HWND window) const {
   WritePng(path, width, height, current);
 }
 
-void Program::Suspend() { SuspendThread(process_.hThread); }
+void Program::Suspend() {
+  SuspendThread(process_.hThread);
+}
 
-void Program::Resume() { ResumeThread(process_.hThread); }
+void Program::Resume() {
+  ResumeThread(process_.hThread);
+}
 
 TempFolder::TempFolder() {
   wchar_t base[MAX_PATH];
@@ -447,9 +460,13 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes.str();
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+  return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-void RemoveFile(const std::string& path) { DeleteFileW(ToWide(path).c_str()); }
+void RemoveFile(const std::string& path) {
+  DeleteFileW(ToWide(path).c_str());
+}
 
 std::vector<std::string> FilesMatching(const std::string& folder, const std::string& pattern) {
   std::vector<std::string> names;

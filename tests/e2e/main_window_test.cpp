@@ -89,8 +89,9 @@ TEST_F(MainWindow, SplitsAFileAndMergesThePartsBack) {
   program->SelectPage(1);
   AddToList(folder.Path(), {"clip.avi.vexl1", "clip.avi.vexl2", "clip.avi.vexl3"});
   AddToList(folder.Path(), {"clip.avi.vexl4"});
-  ASSERT_EQ(program->ListItems(), (std::vector<std::string>{folder.File("clip.avi.vexl1"), folder.File("clip.avi.vexl2"),
-                                                            folder.File("clip.avi.vexl3"), folder.File("clip.avi.vexl4")}));
+  ASSERT_EQ(program->ListItems(),
+            (std::vector<std::string>{folder.File("clip.avi.vexl1"), folder.File("clip.avi.vexl2"),
+                                      folder.File("clip.avi.vexl3"), folder.File("clip.avi.vexl4")}));
   program->Screenshot(Setting("SUNDREL_SCREENSHOTS") + "\\main-window-merge-page.png");
 
   Click(program->Button("开始合并"));

@@ -37,10 +37,10 @@ class MainForm : public sundrel::testing::FrameworkTest {
 TEST_F(MainForm, ComponentsAreCreatedInTheirLoadingOrder) {
   std::vector<std::string> names;
   for (int i = 0; i < form->ComponentCount(); ++i) names.push_back(form->Components(i)->Name());
-  const std::vector<std::string> expected{"sPageControl1", "sTabSheet1", "slbl2",  "slbl1",  "sbtn2",  "sedt1",
-                                          "sedt2",         "sbtn1",      "sbtn3",  "sTabSheet2", "sbtn6", "slst1",
-                                          "sbtn7",         "sPanel1",    "sLabelFX1", "sbtn4", "sod1", "spdlg1",
-                                          "tmr1",          "ssdlg1",     "pm1",    "N1",     "N2",     "N3", "N4"};
+  const std::vector<std::string> expected{
+      "sPageControl1", "sTabSheet1", "slbl2", "slbl1", "sbtn2",   "sedt1",     "sedt2", "sbtn1", "sbtn3",
+      "sTabSheet2",    "sbtn6",      "slst1", "sbtn7", "sPanel1", "sLabelFX1", "sbtn4", "sod1",  "spdlg1",
+      "tmr1",          "ssdlg1",     "pm1",   "N1",    "N2",      "N3",        "N4"};
   EXPECT_EQ(names, expected);
   EXPECT_EQ(form->Name(), "frmmain");
   EXPECT_EQ(application->MainForm(), form);
@@ -88,8 +88,8 @@ TEST_F(MainForm, ControlsSitWhereTheLayoutPutsThem) {
   for (const Case& test : cases) {
     SCOPED_TRACE(test.control->Name());
     const RECT bounds = test.control->BoundsRect();
-    EXPECT_TRUE(EqualRect(&bounds, &test.bounds)) << bounds.left << "," << bounds.top << "," << bounds.right << ","
-                                                  << bounds.bottom;
+    EXPECT_TRUE(EqualRect(&bounds, &test.bounds))
+        << bounds.left << "," << bounds.top << "," << bounds.right << "," << bounds.bottom;
     EXPECT_EQ(test.control->Caption(), test.caption);
     EXPECT_EQ(test.control->Font().Height(), test.fontHeight);
     if (auto* windowed = dynamic_cast<TWinControl*>(test.control)) {

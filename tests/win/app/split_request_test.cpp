@@ -1,7 +1,7 @@
 // What a click on "开始分割" does with the source's size and the typed part count.
-#include <gtest/gtest.h>
-
 #include "app/split_request.h"
+
+#include <gtest/gtest.h>
 
 namespace sundrel {
 namespace {

@@ -11,7 +11,9 @@
 #include "framework_test_support.h"
 
 // RECT lives in the global namespace, where the comparisons look for these.
-bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+bool operator==(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b) != FALSE;
+}
 
 void PrintTo(const RECT& rect, std::ostream* out) {
   *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";

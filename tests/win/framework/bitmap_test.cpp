@@ -1,7 +1,7 @@
 // TBitmap: a DIB section whose rows the portable paint code writes directly and GDI draws.
-#include <gtest/gtest.h>
-
 #include "framework/bitmap.h"
+
+#include <gtest/gtest.h>
 
 namespace sundrel {
 namespace {

@@ -1,12 +1,13 @@
 // Ownership: owners free what they own, last first; the whole tree knows it is going before any
 // part of it goes; references learn when their target is freed; Loaded follows loading.
+#include "framework/component.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/button.h"
-#include "framework/component.h"
 #include "framework/forms.h"
 #include "framework/menus.h"
 #include "framework/panel.h"

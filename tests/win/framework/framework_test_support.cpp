@@ -10,7 +10,9 @@ void FrameworkTest::SetUp() {
   application->SetTitle("Framework test");
 }
 
-void FrameworkTest::TearDown() { application.reset(); }
+void FrameworkTest::TearDown() {
+  application.reset();
+}
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   const ULONGLONG end = GetTickCount64() + timeoutMs;
@@ -76,8 +78,7 @@ std::string ClipboardText() {
   return text;
 }
 
-WindowWatch::WindowWatch(std::function<HWND()> find, std::function<void(HWND)> action)
-    : timer_(new TTimer(nullptr)) {
+WindowWatch::WindowWatch(std::function<HWND()> find, std::function<void(HWND)> action) : timer_(new TTimer(nullptr)) {
   timer_->SetInterval(20);
   timer_->OnTimer = [this, find, action](TObject*) {
     if (seen_) return;

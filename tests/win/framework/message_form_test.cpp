@@ -1,11 +1,12 @@
 // The simple message (TMessageForm) and the default error report.
+#include "framework/message_form.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 #include "base/errors.h"
 #include "framework/application.h"
-#include "framework/message_form.h"
 #include "framework_test_support.h"
 
 namespace sundrel {
@@ -112,18 +113,18 @@ TEST_F(MessageForms, CtrlCCopiesTheOpenMessage) {
 TEST_F(MessageForms, TheErrorReportIsASystemMessageBoxWithTheErrorIcon) {
   std::string text, caption;
   bool hasIcon = false;
-  WindowWatch watch([] { return FindThreadWindow(L"#32770"); },
-                    [&](HWND box) {
-                      caption = WindowTextOf(box);
-                      text = WindowTextOf(GetDlgItem(box, 0xFFFF));
-                      for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-                            ClassNameOf(child) == L"Static") {
-                          hasIcon = true;
-                        }
-                      }
-                      PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-                    });
+  WindowWatch watch(
+      [] { return FindThreadWindow(L"#32770"); },
+      [&](HWND box) {
+        caption = WindowTextOf(box);
+        text = WindowTextOf(GetDlgItem(box, 0xFFFF));
+        for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+          if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && ClassNameOf(child) == L"Static") {
+            hasIcon = true;
+          }
+        }
+        PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+      });
   try {
     throw EReadError(SReadError);
   } catch (...) {

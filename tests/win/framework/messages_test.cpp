@@ -1,9 +1,12 @@
 // The message method: direct dispatch (Perform) against the window's own queue, replaceable
 // message methods, class names, and the framework's notifications in the order they come.
 #include <gtest/gtest.h>
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
-#include <windowsx.h>
 #include <commctrl.h>
+#include <windowsx.h>
+// clang-format on
 
 #include "base/utf.h"
 #include "framework/button.h"
@@ -143,8 +146,10 @@ TEST_F(Messages, TheMouseEnteringAndLeavingAWindowlessControlIsAnnounced) {
   ASSERT_TRUE(PumpUntil([&] { return !log.Only(CM_MOUSEENTER).empty(); }));
   PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
   ASSERT_TRUE(PumpUntil([&] { return !log.Only(CM_MOUSELEAVE).empty(); }));
-  const std::vector<MessageLog::Entry> expected{{"label", CM_MOUSEENTER, 0},  {"form", CM_MOUSEENTER, labelAddress},
-                                                {"label", CM_MOUSELEAVE, 0},  {"form", CM_MOUSELEAVE, labelAddress},
+  const std::vector<MessageLog::Entry> expected{{"label", CM_MOUSEENTER, 0},
+                                                {"form", CM_MOUSEENTER, labelAddress},
+                                                {"label", CM_MOUSELEAVE, 0},
+                                                {"form", CM_MOUSELEAVE, labelAddress},
                                                 {"form", CM_MOUSEENTER, 0}};
   std::vector<MessageLog::Entry> seen = log.Entries();
   seen.resize(std::min(seen.size(), expected.size()));

@@ -1,8 +1,9 @@
 // Timers tick on the message loop, also inside modal loops, and stop when disabled or freed.
+#include "framework/timer.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/message_form.h"
-#include "framework/timer.h"
 #include "framework_test_support.h"
 
 namespace sundrel {
