@@ -1,0 +1,306 @@
+#include "app/umain.h"
+
+// <windows.h> must come before the other system headers.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
+
+#include <vector>
+
+#include "app/split_merge.h"
+#include "app/split_request.h"
+#include "base/path_text.h"
+#include "base/stream.h"
+#include "base/utf.h"
+#include "framework/file_checks.h"
+#include "framework/message_form.h"
+
+namespace sundrel {
+
+namespace {
+
+constexpr const char* kContactLink = "mailto:author@sundrel.example;support@sundrel.example";
+constexpr const char* kCredits = "Sundrel 作者：石头工作室";
+
+// Everything up to and including the last backslash or colon ("D:\video\" for D:\video\clip.avi).
+std::string FolderPart(const std::string& path) {
+  return path.substr(0, path.size() - ExtractFileName(path).size());
+}
+
+// The small font of the edits, labels and list: "MS Sans Serif", 11 pixels, black.
+void UseSmallFont(TControl* control) {
+  TFont& font = control->Font();
+  font.SetName("MS Sans Serif");
+  font.SetHeight(-11);
+  font.SetStyle(0);
+  font.SetColor(clBlack);
+}
+
+struct Bounds {
+  int left, top, width, height;
+};
+
+template <class T>
+T* Place(TComponent* owner, TWinControl* parent, const char* name, Bounds bounds) {
+  T* control = new T(owner);
+  control->SetName(name);
+  control->SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
+  control->SetParent(parent);
+  return control;
+}
+
+}  // namespace
+
+Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
+  BeginLoading();
+  SetName("frmmain");
+  SetCaption("Sundrel V1.1");
+  SetBorderStyle(bsSingle);
+  SetBorderIcons(biSystemMenu | biMinimize);
+  SetPosition(poScreenCenter);
+  SetScreenSnap(true);
+  SetColor(clBtnFace);
+  Font().SetName("MS Sans Serif");
+  Font().SetHeight(-13);
+  Font().SetStyle(0);
+  Font().SetColor(clWindowText);
+  Font().SetCharset(DEFAULT_CHARSET);
+  SetClientSize(508, 231);
+  OnCreate = Handler(&Tfrmmain::FormCreate);
+
+  sPageControl1 = Place<TsPageControl>(this, this, "sPageControl1", {0, 0, 508, 200});
+  sPageControl1->SetAlign(alClient);
+  CreateSplitPage();
+  CreateMergePage();
+  sPageControl1->SetActivePage(sTabSheet1);
+  CreateBottomPanel();
+  sPageControl1->SetTabOrder(0);
+  sPanel1->SetTabOrder(1);
+  CreateNonVisualComponents();
+  EndLoading();
+  DoCreate();
+}
+
+TNotifyEvent Tfrmmain::Handler(void (Tfrmmain::*method)(TObject*)) {
+  return [this, method](TObject* sender) { (this->*method)(sender); };
+}
+
+void Tfrmmain::CreateSplitPage() {
+  sTabSheet1 = new TsTabSheet(this);
+  sTabSheet1->SetName("sTabSheet1");
+  sTabSheet1->SetCaption("文件分割");
+  sTabSheet1->SetPageControl(sPageControl1);
+
+  slbl2 = Place<TsLabel>(this, sTabSheet1, "slbl2", {8, 112, 129, 13});
+  slbl2->SetAutoSize(false);
+  slbl2->SetCaption("输入平均划分成的数目");
+  UseSmallFont(slbl2);
+
+  slbl1 = Place<TsLabel>(this, sTabSheet1, "slbl1", {104, 76, 417, 13});
+  slbl1->SetAutoSize(false);
+  slbl1->SetCaption("slbl1");
+  UseSmallFont(slbl1);
+
+  sbtn2 = Place<TsButton>(this, sTabSheet1, "sbtn2", {8, 8, 113, 25});
+  sbtn2->SetCaption("打开要均分的文件");
+  sbtn2->OnClick = Handler(&Tfrmmain::sbtn2Click);
+
+  sedt1 = Place<TsEdit>(this, sTabSheet1, "sedt1", {8, 40, 481, 21});
+  sedt1->SetReadOnly(true);
+  sedt1->SetColor(clWhite);
+  UseSmallFont(sedt1);
+  sedt1->SetText("sedt1");
+
+  sedt2 = Place<TsEdit>(this, sTabSheet1, "sedt2", {144, 106, 41, 21});
+  sedt2->SetColor(clWhite);
+  UseSmallFont(sedt2);
+  sedt2->SetText("sedt2");
+
+  sbtn1 = Place<TsButton>(this, sTabSheet1, "sbtn1", {8, 72, 89, 25});
+  sbtn1->SetCaption("指定保存目录");
+  sbtn1->OnClick = Handler(&Tfrmmain::sbtn1Click);
+
+  sbtn3 = Place<TsButton>(this, sTabSheet1, "sbtn3", {9, 144, 88, 25});
+  sbtn3->SetCaption("开始分割");
+  sbtn3->OnClick = Handler(&Tfrmmain::sbtn3Click);
+
+  sbtn2->SetTabOrder(0);
+  sedt1->SetTabOrder(1);
+  sedt2->SetTabOrder(2);
+  sbtn1->SetTabOrder(3);
+  sbtn3->SetTabOrder(4);
+}
+
+void Tfrmmain::CreateMergePage() {
+  sTabSheet2 = new TsTabSheet(this);
+  sTabSheet2->SetName("sTabSheet2");
+  sTabSheet2->SetCaption("文件合并");
+  sTabSheet2->SetPageControl(sPageControl1);
+
+  sbtn6 = Place<TsButton>(this, sTabSheet2, "sbtn6", {8, 144, 145, 25});
+  sbtn6->SetCaption("按顺序添加要合并的文件");
+  sbtn6->OnClick = Handler(&Tfrmmain::sbtn6Click);
+
+  slst1 = Place<TsListBox>(this, sTabSheet2, "slst1", {0, 0, 500, 138});
+  slst1->SetAlign(alTop);
+  slst1->SetMultiSelect(true);
+  slst1->SetItemHeight(13);
+  slst1->SetColor(clWhite);
+  UseSmallFont(slst1);
+  slst1->SetShowHint(true);
+
+  sbtn7 = Place<TsButton>(this, sTabSheet2, "sbtn7", {169, 144, 88, 25});
+  sbtn7->SetCaption("开始合并");
+  sbtn7->OnClick = Handler(&Tfrmmain::sbtn7Click);
+
+  sbtn6->SetTabOrder(0);
+  slst1->SetTabOrder(1);
+  sbtn7->SetTabOrder(2);
+}
+
+void Tfrmmain::CreateBottomPanel() {
+  sPanel1 = Place<TsPanel>(this, this, "sPanel1", {0, 200, 508, 31});
+  sPanel1->SetAlign(alBottom);
+  sPanel1->SetCaption("");
+
+  sLabelFX1 = Place<TsLabelFX>(this, sPanel1, "sLabelFX1", {17, 5, 224, 22});
+  sLabelFX1->SetAutoSize(false);
+  sLabelFX1->SetCaption(kCredits);
+  TFont& font = sLabelFX1->Font();
+  font.SetName("MS Sans Serif");
+  font.SetHeight(-13);
+  font.SetStyle(fsBold | fsUnderline);
+  font.SetColor(clBlack);
+  sLabelFX1->SetColor(clRed);
+  sLabelFX1->SetHint("联系作者");
+  sLabelFX1->SetShowHint(true);
+  sLabelFX1->OnClick = Handler(&Tfrmmain::sLabelFX1Click);
+
+  sbtn4 = Place<TsButton>(this, sPanel1, "sbtn4", {404, 3, 97, 23});
+  sbtn4->SetCaption("退出");
+  sbtn4->OnClick = Handler(&Tfrmmain::sbtn4Click);
+  sbtn4->SetTabOrder(0);
+}
+
+void Tfrmmain::CreateNonVisualComponents() {
+  sod1 = new TsOpenDialog(this);
+  sod1->SetName("sod1");
+  sod1->SetFilter("所有类型文件|||*.*");
+
+  spdlg1 = new TsPathDialog(this);
+  spdlg1->SetName("spdlg1");
+  spdlg1->SetRoot("rfDesktop");
+
+  tmr1 = new TTimer(this);
+  tmr1->SetName("tmr1");
+  tmr1->SetInterval(200);
+  tmr1->OnTimer = Handler(&Tfrmmain::tmr1Timer);
+
+  ssdlg1 = new TsSaveDialog(this);
+  ssdlg1->SetName("ssdlg1");
+  ssdlg1->SetOptions(ofOverwritePrompt | ofHideReadOnly | ofEnableSizing);
+
+  pm1 = new TPopupMenu(this);
+  pm1->SetName("pm1");
+  const struct {
+    TMenuItem** field;
+    const char* name;
+    const char* caption;
+    void (Tfrmmain::*click)(TObject*);
+  } items[] = {
+      {&N1, "N1", "全选", &Tfrmmain::N1Click},
+      {&N2, "N2", "-", nullptr},
+      {&N3, "N3", "删除选中", &Tfrmmain::N3Click},
+      {&N4, "N4", "全部删除", &Tfrmmain::N4Click},
+  };
+  for (const auto& item : items) {
+    TMenuItem* menuItem = new TMenuItem(this);
+    menuItem->SetName(item.name);
+    menuItem->SetCaption(item.caption);
+    if (item.click != nullptr) menuItem->OnClick = Handler(item.click);
+    pm1->Items()->Add(menuItem);
+    *item.field = menuItem;
+  }
+  slst1->SetPopupMenu(pm1);
+}
+
+void Tfrmmain::FormCreate(TObject*) {
+  sedt1->SetText("");
+  sedt2->SetText("3");
+  slbl1->SetCaption("");
+  slst1->Clear();
+}
+
+void Tfrmmain::sbtn2Click(TObject*) {
+  sod1->SetFilter("所有文件|*.*");
+  sod1->SetFilterIndex(1);
+  sod1->SetOptions(ofHideReadOnly | ofEnableSizing);
+  if (!sod1->Execute()) return;
+  sedt1->SetText(sod1->FileName());
+  slbl1->SetCaption(FolderPart(sod1->FileName()));
+}
+
+void Tfrmmain::sbtn1Click(TObject*) {
+  spdlg1->SetPath(FolderPart(sedt1->Text()));
+  if (spdlg1->Execute()) slbl1->SetCaption(spdlg1->Path());
+}
+
+void Tfrmmain::tmr1Timer(TObject*) {
+  sbtn1->SetEnabled(FileExists(sedt1->Text()));
+  sbtn3->SetEnabled(sbtn1->Enabled());
+}
+
+void Tfrmmain::sbtn3Click(TObject*) {
+  const std::string sourcePath = sedt1->Text();
+  std::string refusal;
+  {
+    // Nobody else may change the source while it is cut; it is closed before any message shows.
+    TFileStream source(sourcePath, FileMode::OpenRead, FileShare::Exclusive);
+    const SplitRequest request = CheckSplitRequest(source.Size(), sedt2->Text());
+    refusal = request.refusal;
+    if (refusal.empty()) SplitFile(source, request.partCount, slbl1->Caption(), sourcePath);
+  }
+  ShowMessage(refusal.empty() ? SSplitFinished : refusal);
+}
+
+void Tfrmmain::sbtn6Click(TObject*) {
+  sod1->SetFilter("局部文件|*.*");
+  sod1->SetFilterIndex(1);
+  sod1->SetOptions(ofHideReadOnly | ofEnableSizing | ofAllowMultiSelect);
+  if (!sod1->Execute()) return;
+  slst1->Items().AddStrings(sod1->Files());
+}
+
+void Tfrmmain::sbtn7Click(TObject*) {
+  if (slst1->Items().Count() == 0) return;
+  const std::optional<std::string> outputName = MergeOutputName(slst1->Items()[0]);
+  if (!outputName) return;
+  ssdlg1->SetFileName(*outputName);
+  if (!ssdlg1->Execute()) return;
+  MergeParts(slst1->Items().ToVector(), ssdlg1->FileName());
+  ShowMessage(SMergeFinished);
+}
+
+void Tfrmmain::N1Click(TObject*) {
+  slst1->SelectAll();
+}
+
+void Tfrmmain::N3Click(TObject*) {
+  slst1->DeleteSelected();
+}
+
+void Tfrmmain::N4Click(TObject*) {
+  slst1->Clear();
+}
+
+void Tfrmmain::sLabelFX1Click(TObject*) {
+  // What the shell answers is not the program's business: it reports its own failures.
+  ShellExecuteW(Handle(), L"open", ToWide(kContactLink).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Tfrmmain::sbtn4Click(TObject*) {
+  Close();
+}
+
+}  // namespace sundrel

@@ -1,0 +1,71 @@
+// The main window: a split page, a merge page and a bottom strip with the credits line and the
+// quit button.
+#pragma once
+
+#include "controls/s_button.h"
+#include "controls/s_dialogs.h"
+#include "controls/s_edit.h"
+#include "controls/s_label.h"
+#include "controls/s_list_box.h"
+#include "controls/s_page_control.h"
+#include "controls/s_panel.h"
+#include "controls/s_path_dialog.h"
+#include "framework/forms.h"
+#include "framework/menus.h"
+#include "framework/timer.h"
+
+namespace sundrel {
+
+class Tfrmmain : public TForm {
+ public:
+  explicit Tfrmmain(TComponent* owner);
+
+  // The window's components, all owned by it.
+  TsPageControl* sPageControl1;
+  TsTabSheet* sTabSheet1;
+  TsTabSheet* sTabSheet2;
+  TsPanel* sPanel1;
+  TsButton* sbtn2;
+  TsEdit* sedt1;
+  TsOpenDialog* sod1;
+  TsLabel* slbl2;
+  TsEdit* sedt2;
+  TsButton* sbtn1;
+  TsPathDialog* spdlg1;
+  TTimer* tmr1;
+  TsLabel* slbl1;
+  TsButton* sbtn3;
+  TsButton* sbtn4;
+  TsButton* sbtn6;
+  TsListBox* slst1;
+  TsButton* sbtn7;
+  TsSaveDialog* ssdlg1;
+  TsLabelFX* sLabelFX1;
+  TPopupMenu* pm1;
+  TMenuItem* N1;
+  TMenuItem* N2;
+  TMenuItem* N3;
+  TMenuItem* N4;
+
+  void sbtn2Click(TObject* sender);
+  void FormCreate(TObject* sender);
+  void sbtn1Click(TObject* sender);
+  void tmr1Timer(TObject* sender);
+  void sbtn4Click(TObject* sender);
+  void sbtn3Click(TObject* sender);
+  void sbtn6Click(TObject* sender);
+  void sbtn7Click(TObject* sender);
+  void sLabelFX1Click(TObject* sender);
+  void N1Click(TObject* sender);
+  void N3Click(TObject* sender);
+  void N4Click(TObject* sender);
+
+ private:
+  void CreateSplitPage();
+  void CreateMergePage();
+  void CreateBottomPanel();
+  void CreateNonVisualComponents();
+  TNotifyEvent Handler(void (Tfrmmain::*method)(TObject*));
+};
+
+}  // namespace sundrel

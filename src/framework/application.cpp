@@ -1,0 +1,109 @@
+#include "framework/application.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <new>
+
+#include "base/errors.h"
+#include "base/utf.h"
+#include "framework/forms.h"
+#include "framework/win_control.h"
+
+namespace sundrel {
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication() : TComponent(nullptr) {
+  if (Application != nullptr) throw Exception("There is an application already");
+  Application = this;
+}
+
+TApplication::~TApplication() {
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+  if (mainForm_ != nullptr) mainForm_->Show();
+  while (!terminated_) HandleMessage();
+}
+
+void TApplication::HandleMessage() {
+  if (!ProcessMessage()) WaitMessage();
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+bool TApplication::ProcessMessage() {
+  MSG message;
+  if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (message.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  if (!IsKeyMessage(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return true;
+}
+
+// Tab, Enter and Esc that the focused control does not want go to its form first
+// (CN_KEYDOWN, then CM_DIALOGKEY), which moves the focus or clicks the default or cancel button.
+bool TApplication::IsKeyMessage(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  TWinControl* control = TWinControl::FindControl(message.hwnd);
+  if (control == nullptr) control = TWinControl::FindControl(GetParent(message.hwnd));
+  return control != nullptr && control->Perform(CN_KEYDOWN, message.wParam, message.lParam) != 0;
+}
+
+HWND TApplication::ActiveWindowHandle() const {
+  HWND active = GetActiveWindow();
+  if (active != nullptr) return active;
+  return mainForm_ != nullptr && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr;
+}
+
+void TApplication::ShowException(const std::string& message) {
+  MessageBoxW(ActiveWindowHandle(), ToWide(ErrorReportText(message)).c_str(), ToWide(title_).c_str(),
+              MB_OK | MB_ICONSTOP);
+}
+
+std::string ErrorReportText(std::string_view message) {
+  std::string text(message);
+  // Every byte of a character beyond ASCII sorts after ".", as the character itself does.
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+
+void HandleCurrentException() {
+  std::string message;
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    message = "Out of memory";
+  } catch (const std::exception& error) {
+    message = error.what();
+  } catch (...) {
+    message = "Unknown error";
+  }
+  if (Application != nullptr) {
+    Application->ShowException(message);
+  } else {
+    MessageBoxW(nullptr, ToWide(ErrorReportText(message)).c_str(), L"Error", MB_OK | MB_ICONSTOP);
+  }
+}
+
+}  // namespace sundrel

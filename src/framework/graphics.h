@@ -1,0 +1,111 @@
+// Colours, fonts, brushes and the canvas that draws with them on a device context.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/gdi_handles.h"
+#include "framework/object.h"
+
+namespace sundrel {
+
+// 0x00BBGGRR, or a system colour: 0x80000000 plus the system's colour index.
+using TColor = int32_t;
+
+inline constexpr TColor SystemColor(int index) {
+  return static_cast<TColor>(0x80000000u | unsigned(index));
+}
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clWhite = 0xFFFFFF;
+inline constexpr TColor clFuchsia = 0xFF00FF;
+inline constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
+inline constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
+inline constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
+inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
+inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+
+// The plain 0x00BBGGRR value; system colours are looked up now.
+COLORREF ColorToRGB(TColor color);
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
+
+class TFont : public TPersistent {
+ public:
+  TFont();
+  // Copies every setting of the other font (and tells OnChange once).
+  void Assign(const TFont& other);
+
+  const std::string& Name() const { return name_; }
+  void SetName(std::string name);
+  // As the system's font height: negative values are the character height in pixels, positive
+  // ones the cell height.
+  int Height() const { return height_; }
+  void SetHeight(int height);
+  TFontStyles Style() const { return style_; }
+  void SetStyle(TFontStyles style);
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  BYTE Charset() const { return charset_; }
+  void SetCharset(BYTE charset);
+
+  HFONT Handle() const;
+
+  // Called after every change.
+  std::function<void()> OnChange;
+
+ private:
+  void Changed();
+
+  std::string name_;
+  int height_;
+  TFontStyles style_ = 0;
+  TColor color_ = clWindowText;
+  BYTE charset_ = DEFAULT_CHARSET;
+  mutable UniqueFont handle_;
+};
+
+enum class TBrushStyle { bsSolid, bsClear };
+
+class TBrush : public TPersistent {
+ public:
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  TBrushStyle Style() const { return style_; }
+  void SetStyle(TBrushStyle style) { style_ = style; }
+  HBRUSH Handle() const;
+
+ private:
+  TColor color_ = clWhite;
+  TBrushStyle style_ = TBrushStyle::bsSolid;
+  mutable UniqueBrush handle_;
+};
+
+// Draws on a device context that belongs to someone else (a paint call, a bitmap). Each
+// operation selects the canvas's font and brush only for its own duration, so the context is
+// left as it was found.
+class TCanvas : public TPersistent {
+ public:
+  HDC Handle() const { return dc_; }
+  void SetHandle(HDC dc) { dc_ = dc; }
+  TFont& Font() { return font_; }
+  TBrush& Brush() { return brush_; }
+
+  void FillRect(const RECT& rect);
+  // DrawTextW with the canvas's font and colour; answers the text height. With DT_CALCRECT the
+  // rectangle receives the size the text needs.
+  int DrawText(std::string_view text, RECT& rect, UINT flags);
+
+ private:
+  HDC dc_ = nullptr;
+  TFont font_;
+  TBrush brush_;
+};
+
+}  // namespace sundrel

@@ -1,0 +1,79 @@
+// Menu items and the popup (context) menu that shows them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/control.h"
+#include "framework/utility_window.h"
+
+namespace sundrel {
+
+class TMenuItem : public TComponent {
+ public:
+  explicit TMenuItem(TComponent* owner);
+  // Frees the child items, whoever owns them.
+  ~TMenuItem() override;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  // The caption "-" makes the item a separator line.
+  bool IsLine() const { return caption_ == "-"; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked) { checked_ = checked; }
+
+  void Add(TMenuItem* item);
+  void Remove(TMenuItem* item);
+  int Count() const { return static_cast<int>(items_.size()); }
+  TMenuItem* Items(int index) const { return items_.at(index); }
+  TMenuItem* Parent() const { return parent_; }
+  int MenuIndex() const;
+  // The identifier that the system's menu reports when this item is chosen.
+  UINT Command() const { return command_; }
+  TMenuItem* FindCommand(UINT command);
+
+  virtual void Click();
+  TNotifyEvent OnClick;
+
+ private:
+  std::string caption_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool checked_ = false;
+  TMenuItem* parent_ = nullptr;
+  std::vector<TMenuItem*> items_;
+  UINT command_;
+};
+
+class TPopupMenu : public TComponent {
+ public:
+  explicit TPopupMenu(TComponent* owner);
+
+  // The root item; the menu shows its children.
+  TMenuItem* Items() const { return items_; }
+  // When set, a control with this menu shows it on the context-menu request.
+  bool AutoPopup() const { return autoPopup_; }
+  void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
+  // The control that showed the menu last.
+  TComponent* PopupComponent() const { return popupComponent_; }
+  void SetPopupComponent(TComponent* component) { popupComponent_ = component; }
+
+  // Shows the menu at a screen position and, when the user chooses an item, clicks it after
+  // the menu has closed.
+  virtual void Popup(int x, int y);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  TMenuItem* items_;
+  bool autoPopup_ = true;
+  TComponent* popupComponent_ = nullptr;
+  UtilityWindow window_;
+};
+
+}  // namespace sundrel
