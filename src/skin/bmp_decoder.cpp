@@ -66,7 +66,8 @@ struct BmpFormat {
   int bitCount = 0;
   uint32_t compression = kRgb;
   std::array<uint32_t, 3> masks{};  // red, green, blue
-  std::vector<Bgr> palette;
+  // Entries beyond the file's colour table are black.
+  std::array<Bgr, 256> palette{};
   size_t pixelOffset = 0;
 };
 
@@ -89,7 +90,6 @@ void ReadPalette(std::span<const uint8_t> file, size_t paletteOffset, bool core,
   const uint32_t count = colorsUsed == 0 ? capacity : std::min(colorsUsed, capacity);
   const size_t entrySize = core ? 3 : 4;
   Need(file, paletteOffset, uint64_t{count} * entrySize, "the colour table");
-  format.palette.resize(count);
   for (uint32_t i = 0; i < count; ++i) {
     const uint8_t* entry = file.data() + paletteOffset + i * entrySize;
     format.palette[i] = {entry[0], entry[1], entry[2]};
@@ -146,7 +146,7 @@ BmpFormat ReadFormat(std::span<const uint8_t> file) {
 }
 
 Bgr PaletteColor(const BmpFormat& format, unsigned index) {
-  return index < format.palette.size() ? format.palette[index] : Bgr{0, 0, 0};
+  return format.palette[index & 0xFF];
 }
 
 void Put(uint8_t* row, int x, const Bgr& color) {
@@ -156,9 +156,11 @@ void Put(uint8_t* row, int x, const Bgr& color) {
 void ConvertRow(const BmpFormat& format, const std::array<Channel, 3>& channels, const uint8_t* src, uint8_t* dst) {
   const int width = format.width;
   switch (format.bitCount) {
+    case 8:
+      for (int x = 0; x < width; ++x) Put(dst, x, format.palette[src[x]]);
+      break;
     case 1:
-    case 4:
-    case 8: {
+    case 4: {
       const int bits = format.bitCount;
       const unsigned mask = (1u << bits) - 1;
       for (int x = 0; x < width; ++x) {

@@ -13,10 +13,11 @@ constexpr int kOnPath = -3;
 
 int InheritedValues::Supplier(int section, std::string_view key, Kind kind) const {
   if (section < 0) return -1;
-  std::string memoKey(1, static_cast<char>(kind));
-  memoKey += UpperCase(key);
-  auto& suppliers = suppliers_[memoKey];
-  if (suppliers.empty()) suppliers.assign(options_.SectionCount(), kUnknown);
+  auto& byKey = suppliers_[kind];
+  auto it = byKey.find(key);
+  if (it == byKey.end())
+    it = byKey.emplace(std::string(key), std::vector<int>(options_.SectionCount(), kUnknown)).first;
+  std::vector<int>& suppliers = it->second;
 
   path_.clear();
   int found = -1;
@@ -27,7 +28,7 @@ int InheritedValues::Supplier(int section, std::string_view key, Kind kind) cons
       break;
     }
     const auto value = options_.Value(s, key);
-    const bool given = value && (kind == Kind::Text ? *value != "?" : StrToIntDef(*value, -1) != -1);
+    const bool given = value && (kind == kText ? *value != "?" : StrToIntDef(*value, -1) != -1);
     if (given) {
       found = s;
       break;
@@ -40,13 +41,13 @@ int InheritedValues::Supplier(int section, std::string_view key, Kind kind) cons
 }
 
 std::optional<int32_t> InheritedValues::Integer(int section, std::string_view key) const {
-  const int supplier = Supplier(section, key, Kind::Integer);
+  const int supplier = Supplier(section, key, kInteger);
   if (supplier < 0) return std::nullopt;
   return StrToIntDef(*options_.Value(supplier, key), -1);
 }
 
 std::optional<std::string_view> InheritedValues::Text(int section, std::string_view key) const {
-  const int supplier = Supplier(section, key, Kind::Text);
+  const int supplier = Supplier(section, key, kText);
   if (supplier < 0) return std::nullopt;
   return options_.Value(supplier, key);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,14 +25,19 @@ class InheritedValues {
   std::optional<bool> Boolean(int section, std::string_view key) const;
 
  private:
-  enum class Kind : char { Integer = 'i', Text = 't' };
+  enum Kind { kInteger, kText };
   // Index of the section whose value the given one ends up with, or -1. Each answer is kept for
   // every section of the walked chain, so a long chain is walked once per key, not once per
   // section.
   int Supplier(int section, std::string_view key, Kind kind) const;
 
   const OptionsText& options_;
-  mutable std::unordered_map<std::string, std::vector<int>> suppliers_;  // by kind and key
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+  };
+  // By kind, then by the key as asked (a key asked in another case simply gets its own entry).
+  mutable std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> suppliers_[2];
   mutable std::vector<int> path_;
 };
 

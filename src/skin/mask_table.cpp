@@ -7,6 +7,14 @@ namespace sundrel {
 
 namespace {
 
+// The glyph, border, texture and external forms keep the names as written.
+void AppendAsWritten(TsMaskData record, std::string_view section, std::string_view key,
+                     std::vector<TsMaskData>& masks) {
+  record.SectionName = section;
+  record.PropertyName = key;
+  masks.push_back(std::move(record));
+}
+
 void AppendExternalRecord(std::string_view section, std::string_view key, std::string_view value, DecodedImages& images,
                           std::vector<TsMaskData>& masks) {
   const std::string_view file = ExternalFileName(value);
@@ -15,17 +23,7 @@ void AppendExternalRecord(std::string_view section, std::string_view key, std::s
   if (!picture) return;
   TsMaskData record = MaskWithOwnImage(*picture);
   ReadExternalFields(value, record);
-  record.SectionName = section;
-  record.PropertyName = key;
-  masks.push_back(std::move(record));
-}
-
-// The glyph, border and texture forms keep the names as written.
-void AppendFixedRecord(TsMaskData record, std::string_view section, std::string_view key,
-                       std::vector<TsMaskData>& masks) {
-  record.SectionName = section;
-  record.PropertyName = key;
-  masks.push_back(std::move(record));
+  AppendAsWritten(std::move(record), section, key, masks);
 }
 
 void AppendImageRecord(std::string_view section, std::string_view key, std::string_view value, DecodedImages& images,
@@ -34,13 +32,13 @@ void AppendImageRecord(std::string_view section, std::string_view key, std::stri
     case ImageForm::None:
       break;
     case ImageForm::Glyph:
-      AppendFixedRecord(ReadGlyph(value), section, key, masks);
+      AppendAsWritten(ReadGlyph(value), section, key, masks);
       break;
     case ImageForm::Border:
-      AppendFixedRecord(ReadBorder(value), section, key, masks);
+      AppendAsWritten(ReadBorder(value), section, key, masks);
       break;
     case ImageForm::Texture:
-      AppendFixedRecord(ReadTexture(value), section, key, masks);
+      AppendAsWritten(ReadTexture(value), section, key, masks);
       break;
     case ImageForm::External:
       AppendExternalRecord(section, key, value, images, masks);
@@ -74,12 +72,12 @@ SkinBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images) {
   return picture ? *picture : SkinBitmap();
 }
 
-bool AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
+void AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
                            DecodedImages& images, std::vector<TsMaskData>& masks) {
   const std::string file = UpperCase(value);
-  if (file.find(".BMP") == std::string::npos) return false;
+  if (file.find(".BMP") == std::string::npos) return;
   const SkinBitmap* picture = images.Find(file);
-  if (!picture) return false;
+  if (!picture) return;
   TsMaskData record = MaskWithOwnImage(*picture);
   record.SectionName = UpperCase(section);
   record.PropertyName = UpperCase(key);
@@ -88,7 +86,6 @@ bool AppendWholeFileRecord(std::string_view section, std::string_view key, std::
   record.ImgType = itisaBorder;
   SetDefaultStripWidths(record);
   masks.push_back(std::move(record));
-  return true;
 }
 
 void AppendBracketedRecord(std::string_view section, std::string_view key, std::string_view value,

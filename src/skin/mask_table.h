@@ -25,8 +25,8 @@ void AppendMaskRecords(const OptionsText& options, DecodedImages& images, std::v
 TsMaskData MaskWithOwnImage(const SkinBitmap& picture);
 
 // The whole-file form: a value naming a ".BMP" file (in any case) whose whole bitmap is a
-// three-state border with masks. Names are upper-cased. Answers whether a record was appended.
-bool AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
+// three-state border with masks. Names are upper-cased.
+void AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
                            DecodedImages& images, std::vector<TsMaskData>& masks);
 
 // The bracketed form, a rectangle of the master bitmap; names are upper-cased.

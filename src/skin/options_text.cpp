@@ -90,8 +90,9 @@ void OptionsText::AddLine(std::string_view line, int& open) {
   }
   const size_t equals = line.find('=');
   if (open < 0 || equals == std::string_view::npos) return;
-  const Entry entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
-  entryByKey_.try_emplace(EntryKey{open, entry.key}, entries_.size());
+  Entry entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+  const auto [first, added] = entryByKey_.try_emplace(EntryKey{open, entry.key}, entries_.size());
+  if (!added) entry.value = entries_[first->second].value;
   entries_.push_back(entry);
   ++sections_[open].entryCount;
 }

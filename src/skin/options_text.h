@@ -18,6 +18,7 @@ class OptionsText {
  public:
   struct Entry {
     std::string_view key;
+    // What a lookup of the key gives: for a key written twice in a section, the first value.
     std::string_view value;
   };
 
@@ -49,7 +50,7 @@ class OptionsText {
   void ForEachValue(Visit&& visit) const {
     for (const std::string_view section : listing_) {
       const int index = FindSection(section);
-      for (const Entry& entry : Entries(index)) visit(section, entry.key, *Value(index, entry.key));
+      for (const Entry& entry : Entries(index)) visit(section, entry.key, entry.value);
     }
   }
 

@@ -53,6 +53,11 @@ void SkinModel::Clear() {
   masks_.clear();
   patterns_.clear();
   master_ = SkinBitmap();
+  // What the next skin does not say must not be left over from this one.
+  TsSkinData blank;
+  blank.SkinFolder = std::move(info_.SkinFolder);
+  blank.Active = info_.Active;
+  info_ = std::move(blank);
   Reindex();
 }
 

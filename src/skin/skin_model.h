@@ -38,8 +38,8 @@ class SkinModel {
   // patterns (taken from skinImages, like the skin's own).
   void ApplyCommonSections(std::string_view text, SkinImageSource& skinImages, SkinImageSource& looseFiles);
 
-  // Empties the tables and frees the master bitmap; every lookup then answers -1. The skin
-  // information's SkinFolder and Active stay as they are.
+  // Empties the tables, frees the master bitmap and sets the skin information back to its
+  // defaults, except SkinFolder and Active; every lookup then answers -1.
   void Clear();
 
   // Gives every colour of the skin through change: the master bitmap's and the mask bitmaps'

@@ -46,6 +46,7 @@ TEST(OptionsText, ReadsSectionsKeysAndValuesAsWritten) {
   ASSERT_EQ(keys.size(), 3u);
   EXPECT_EQ(keys[0].key, "Color");
   EXPECT_EQ(keys[1].key, "COLOR");
+  EXPECT_EQ(keys[1].value, "123");  // what a lookup of the key gives
   EXPECT_EQ(keys[2].key, "EMPTY");
 }
 

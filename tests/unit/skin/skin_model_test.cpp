@@ -328,6 +328,8 @@ TEST(SkinModel, ANumberThatIsNotANumberEndsTheLoadKeepingWhatWasBuilt) {
   EXPECT_TRUE(model.Sections().empty());
   EXPECT_TRUE(model.Patterns().empty());
   EXPECT_EQ(model.Indexes().GlobalInfo, -1);
+  EXPECT_EQ(model.SkinInfo().Author, "");  // nothing left over from the skin before
+  EXPECT_EQ(model.SkinInfo().Shadow1Blur, -1);
 }
 
 TEST(SkinModel, PackEntriesAreFoundByTheirUpperCasedName) {

@@ -1,11 +1,15 @@
 #include "skin_test_files.h"
 
-#include <jpeglib.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
+
+// After <cstdio>: jpeglib.h needs FILE and size_t.
+#include <jpeglib.h>
 
 namespace sundrel::test {
 
@@ -158,6 +162,21 @@ Bytes MakeJpeg(int width, int height, TColor (*color)(int x, int y), const JpegL
   jpeg_destroy_compress(&info);
   free(buffer);
   return out;
+}
+
+void ExpectDecodeErrors(SkinBitmap (*decode)(std::span<const uint8_t>), const char* kind,
+                        std::span<const BadImage> cases) {
+  const std::string prefix = std::string(kind) + " image is not valid (";
+  for (const BadImage& c : cases) {
+    try {
+      decode(c.file);
+      ADD_FAILURE() << c.name << ": no error";
+    } catch (const EInvalidGraphic& error) {
+      const std::string message = error.what();
+      EXPECT_EQ(message.rfind(prefix, 0), 0u) << c.name << ": " << message;
+      EXPECT_NE(message.find(c.reason), std::string::npos) << c.name << ": " << message;
+    }
+  }
 }
 
 Grid GridOf(const SkinBitmap& bitmap) {

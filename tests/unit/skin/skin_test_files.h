@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "skin/skin_bitmap.h"
@@ -48,6 +49,15 @@ struct JpegLayout {
 };
 // Every pixel has the colour the function gives.
 Bytes MakeJpeg(int width, int height, TColor (*color)(int x, int y), const JpegLayout& layout = {});
+
+struct BadImage {
+  const char* name;
+  Bytes file;
+  const char* reason;  // a part of the message
+};
+// Each file must raise EInvalidGraphic "<kind> image is not valid (...reason...)".
+void ExpectDecodeErrors(SkinBitmap (*decode)(std::span<const uint8_t>), const char* kind,
+                        std::span<const BadImage> cases);
 
 // The decoded picture as a grid, for comparisons.
 Grid GridOf(const SkinBitmap& bitmap);
