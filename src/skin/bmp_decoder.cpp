@@ -259,10 +259,6 @@ void DecodeRunLength(std::span<const uint8_t> file, const BmpFormat& format, Ski
 
 }  // namespace
 
-bool LooksLikeBmp(std::span<const uint8_t> file) {
-  return file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
-}
-
 SkinBitmap DecodeBmp(std::span<const uint8_t> file) {
   const BmpFormat format = ReadFormat(file);
   SkinBitmap bitmap(format.width, format.height);

@@ -11,8 +11,6 @@
 
 namespace sundrel {
 
-bool LooksLikeBmp(std::span<const uint8_t> file);
-
 // Raises EInvalidGraphic "Bitmap image is not valid (<reason>)" for a bad header, an
 // unsupported format, a size over the limits or data that is cut short. Palette indexes
 // beyond the colour table give black; pixels that run-length data skips take colour 0 of

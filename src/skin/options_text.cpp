@@ -117,10 +117,6 @@ std::span<const OptionsText::Entry> OptionsText::Entries(int section) const {
   return std::span<const Entry>(entries_).subspan(s.firstEntry, s.entryCount);
 }
 
-std::span<const OptionsText::Entry> OptionsText::Entries(std::string_view section) const {
-  return Entries(FindSection(section));
-}
-
 std::optional<std::string_view> OptionsText::Value(int section, std::string_view key) const {
   if (section < 0) return std::nullopt;
   const auto it = entryByKey_.find(EntryKey{section, key});

@@ -22,7 +22,6 @@ class OptionsText {
     std::string_view value;
   };
 
-  OptionsText() : OptionsText(std::string_view()) {}
   // Lines end in CR, LF or CR LF. Each line is trimmed of blanks and control characters; empty
   // lines, lines beginning with ";" and lines before the first section are ignored. The key is
   // the trimmed text before the first "=", the value the trimmed rest; a line without "=" defines
@@ -36,8 +35,7 @@ class OptionsText {
   int SectionCount() const { return static_cast<int>(sections_.size()); }
   // Index of a section's first occurrence, or -1. Values are always read from there.
   int FindSection(std::string_view name) const;
-  // The keys of a section's first occurrence in file order; none for an unknown section.
-  std::span<const Entry> Entries(std::string_view section) const;
+  // The keys of a section's first occurrence in file order; none for an unknown section (-1).
   std::span<const Entry> Entries(int section) const;
   // The section named by "PARENTCLASS" in a section, or -1 when it names none, an unknown
   // section or the section itself.

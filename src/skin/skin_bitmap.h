@@ -37,7 +37,6 @@ class SkinBitmap {
 
   uint8_t* Row(int y) { return bits_.data() + static_cast<size_t>(y) * stride_; }
   const uint8_t* Row(int y) const { return bits_.data() + static_cast<size_t>(y) * stride_; }
-  std::span<const uint8_t> Bits() const { return bits_; }
 
   // 0x00BBGGRR; no bounds check.
   TColor Pixel(int x, int y) const {

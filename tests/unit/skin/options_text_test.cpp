@@ -42,7 +42,7 @@ TEST(OptionsText, ReadsSectionsKeysAndValuesAsWritten) {
   EXPECT_EQ(options.Value("NOSUCH", "KEY"), std::nullopt);
   EXPECT_EQ(options.Value("EDIT", "KEY"), std::nullopt);
 
-  const auto keys = options.Entries("EDIT");
+  const auto keys = options.Entries(options.FindSection("EDIT"));
   ASSERT_EQ(keys.size(), 3u);
   EXPECT_EQ(keys[0].key, "Color");
   EXPECT_EQ(keys[1].key, "COLOR");
