@@ -54,7 +54,7 @@ TsGeneralData DefaultSectionRecord() {
   record.ShadowTransparency = 50;
   record.FontColor = {0, -1, -1, -1, -1};
   record.HotFontColor = {0, -1, -1, -1, -1};
-  record.GradientData = " ";  // one blank: no gradient
+  record.GradientData.assign(1, ' ');  // one blank: no gradient
   record.FadingIntervalIn = 5;
   record.FadingIntervalOut = 5;
   record.FadingIterations = 5;
