@@ -1,0 +1,107 @@
+// Building the whole skin model: parsing the options text, decoding the images, the mask,
+// pattern and section tables, the skin information and the cached indexes; and the cost of a
+// lookup by name afterwards.
+//
+//   skin_load_bench [skin folder] [benchmark flags]
+//
+// A skin folder holds "Options.dat" and the images; its files are read into memory first and
+// served like the entries of an unpacked pack, so the figures are the model's own. Without a
+// folder the benchmark builds a skin of the shipped skin's shape and size in memory.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "realistic_skin.h"
+#include "skin/options_text.h"
+#include "skin/skin_model.h"
+
+namespace {
+
+using namespace sundrel;
+namespace fs = std::filesystem;
+
+bench::SkinFiles g_skin;
+
+std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bench::SkinFiles ReadFolder(const fs::path& folder) {
+  bench::SkinFiles skin;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string name = entry.path().filename().string();
+    if (UpperCase(name) == "OPTIONS.DAT") {
+      const auto bytes = ReadFile(entry.path());
+      skin.options.assign(bytes.begin(), bytes.end());
+    } else {
+      skin.images.emplace_back(name, ReadFile(entry.path()));
+    }
+  }
+  return skin;
+}
+
+PackedImages Images() {
+  std::vector<PackedImages::Entry> entries;
+  for (const auto& [name, bytes] : g_skin.images) entries.push_back({name, bytes});
+  return PackedImages(std::move(entries));
+}
+
+void BM_BuildModel(benchmark::State& state) {
+  for (auto _ : state) {
+    PackedImages images = Images();
+    SkinModel model;
+    model.Load(g_skin.options, images);
+    benchmark::DoNotOptimize(model.Indexes());
+  }
+}
+BENCHMARK(BM_BuildModel)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+void BM_ParseOptionsText(benchmark::State& state) {
+  for (auto _ : state) {
+    const OptionsText options(g_skin.options);
+    benchmark::DoNotOptimize(options.SectionCount());
+  }
+}
+BENCHMARK(BM_ParseOptionsText)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// An inherited image ("COMBOBOX" takes "BORDERSMASK" from "EDIT") and a section that the skin
+// does not have: each is a hash probe or two, however big the skin.
+void BM_Lookups(benchmark::State& state) {
+  PackedImages images = Images();
+  SkinModel model;
+  model.Load(g_skin.options, images);
+  for (auto _ : state) {
+    const int combo = model.GetSkinIndex("COMBOBOX");
+    benchmark::DoNotOptimize(model.GetMaskIndex(combo, "COMBOBOX", "BORDERSMASK"));
+    benchmark::DoNotOptimize(model.GetSkinIndex("COMBOBTN"));
+  }
+}
+BENCHMARK(BM_Lookups)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && argv[1][0] != '-') {
+    g_skin = ReadFolder(argv[1]);
+    --argc, ++argv;
+    argv[0] = argv[-1];
+  } else {
+    g_skin = bench::RealisticSkin();
+  }
+  PackedImages images = Images();
+  SkinModel model;
+  model.Load(g_skin.options, images);
+  std::printf("skin: %zu bytes of options, %zu images; %zu sections, %zu masks, %zu patterns\n", g_skin.options.size(),
+              g_skin.images.size(), model.Sections().size(), model.Masks().size(), model.Patterns().size());
+
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

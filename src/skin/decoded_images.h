@@ -1,0 +1,28 @@
+// The pictures of a skin's image files, each decoded once however many keys name it. The format
+// is told by the file's first bytes (JPEG, else BMP), not by its name.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "skin/skin_bitmap.h"
+#include "skin/skin_image_source.h"
+
+namespace sundrel {
+
+class DecodedImages {
+ public:
+  explicit DecodedImages(SkinImageSource& source) : source_(source) {}
+
+  // The picture of the named file, or none when the file is missing or cannot be decoded: a key
+  // whose image is damaged is skipped like one whose image is missing, and the skin still loads.
+  const SkinBitmap* Find(std::string_view name);
+
+ private:
+  SkinImageSource& source_;
+  std::unordered_map<std::string, std::optional<SkinBitmap>> pictures_;
+};
+
+}  // namespace sundrel

@@ -1,0 +1,115 @@
+// The records of a loaded skin: one per section (TsGeneralData), one per image (TsMaskData), one
+// per large JPEG texture (TsPatternData), and the skin-wide information (TsSkinData).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "skin/skin_bitmap.h"
+#include "skin/system_colors.h"
+
+namespace sundrel {
+
+enum TsControlBevel : uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRaisedHard, cbLoweredHard };
+
+enum TacImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
+
+// Left, top, right, bottom; right and bottom exclusive.
+struct TRect {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+
+  // Wide, so that no rectangle read from a skin overflows.
+  int64_t Width() const { return int64_t{Right} - Left; }
+  int64_t Height() const { return int64_t{Bottom} - Top; }
+  bool operator==(const TRect&) const = default;
+};
+
+struct TSize {
+  int32_t cx = 0;
+  int32_t cy = 0;
+  bool operator==(const TSize&) const = default;
+};
+
+// How one kind of skinned element looks: colours, bevels, text colours, shadow, transparency,
+// gradients and fading. The gradient lists are kept as written.
+struct TsGeneralData {
+  std::string ParentClass;
+  std::string SectionName;
+  TColor Color = 0;
+  TsControlBevel Bevel = cbNone;
+  // [0] the text colour; [1]..[4] copies of the text one pixel to the left, above, to the right
+  // and below, -1 for none.
+  std::array<TColor, 5> FontColor{};
+  std::array<TColor, 5> HotFontColor{};
+  bool ReservedBoolean = false;
+  int32_t ShadowBlur = 0;
+  TColor ShadowColor = 0;
+  bool ShadowEnabled = false;
+  int32_t ShadowOffset = 0;
+  int32_t ShadowTransparency = 0;
+  int32_t Transparency = 0;
+  int32_t GradientPercent = 0;
+  std::string GradientData;
+  int32_t ImagePercent = 0;
+  bool ShowFocus = false;
+  bool FadingEnabled = false;
+  int32_t FadingIntervalIn = 0;
+  int32_t FadingIntervalOut = 0;
+  int32_t FadingIterations = 0;
+  TColor HotColor = 0;
+  int32_t HotTransparency = 0;
+  TsControlBevel HotBevel = cbNone;
+  int32_t HotGradientPercent = 0;
+  std::string HotGradientData;
+  int32_t HotImagePercent = 0;
+  TColor BorderColor1 = 0;
+  TColor BorderColor2 = 0;
+};
+
+// One image of a skin: a rectangle of the master bitmap, or a bitmap of its own, holding
+// ImageCount state cells side by side (and, with MaskType 1, their masks in the lower half).
+struct TsMaskData {
+  std::unique_ptr<SkinBitmap> Image;  // the record's own bitmap; none means the master bitmap
+  std::string SectionName;
+  std::string PropertyName;
+  TRect R;
+  int32_t ImageCount = 0;
+  int32_t MaskType = 0;
+  int32_t BorderWidth = 0;
+  int32_t StretchMode = 0;
+  TacImgType ImgType = itisaBorder;
+  // Widths of the left, top, right and bottom strips of a nine-part border image.
+  int32_t WL = 0;
+  int32_t WT = 0;
+  int32_t WR = 0;
+  int32_t WB = 0;
+};
+
+// A JPEG texture of at least 90,000 pixels, kept whole.
+struct TsPatternData {
+  SkinBitmap Image;
+  std::string SectionName;
+  std::string PropertyName;
+};
+
+// What the skin says about itself ("GLOBALINFO"), and where and whether it is in use.
+struct TsSkinData {
+  std::string SkinFolder;  // folder of the skin's loose files, with a trailing delimiter
+  bool Active = false;     // loaded and announced
+  double Version = 0;
+  std::string Author;
+  std::string Description;
+  TColor Shadow1Color = 0;
+  int32_t Shadow1Offset = 0;
+  int32_t Shadow1Blur = -1;
+  int32_t Shadow1Transparency = 0;
+  TColor BorderColor = 0;
+  int32_t BISpace = 0;  // extra space between title bar buttons
+};
+
+}  // namespace sundrel

@@ -1,0 +1,38 @@
+// Colours as skins write them, 0x00BBGGRR, and the system colours that a value may name instead
+// of an RGB triple.
+#pragma once
+
+#include <cstdint>
+
+namespace sundrel {
+
+using TColor = int32_t;
+
+// The key colour: pixels of exactly this colour are holes in every skin image.
+inline constexpr TColor clFuchsia = 0x00FF00FF;
+// A system colour value carries 0xFF in its high byte and the system colour number in its low
+// byte.
+inline constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000F);
+inline constexpr TColor clWindow = static_cast<TColor>(0xFF000005);
+
+// Answers the RGB value (0x00BBGGRR) of a system colour number; unknown numbers give black, as
+// the system's own call does.
+class SystemColors {
+ public:
+  virtual ~SystemColors() = default;
+  virtual TColor SysColor(int number) const = 0;
+};
+
+// The classic Windows scheme: what the portable build and its tests resolve against.
+const SystemColors& ClassicSystemColors();
+
+#ifdef _WIN32
+// The scheme the user has chosen, asked from the system at every call.
+const SystemColors& WindowsSystemColors();
+#endif
+
+// A system colour value becomes the colour it stands for; every other value, -1 ("no colour")
+// included, comes back unchanged.
+TColor ResolveColor(TColor color, const SystemColors& system);
+
+}  // namespace sundrel

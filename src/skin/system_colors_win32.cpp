@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include "skin/system_colors.h"
+
+namespace sundrel {
+
+namespace {
+
+class WindowsScheme final : public SystemColors {
+ public:
+  // COLORREF has the same 0x00BBGGRR layout as our colours.
+  TColor SysColor(int number) const override { return static_cast<TColor>(GetSysColor(number)); }
+};
+
+}  // namespace
+
+const SystemColors& WindowsSystemColors() {
+  static const WindowsScheme scheme;
+  return scheme;
+}
+
+}  // namespace sundrel

@@ -1,0 +1,138 @@
+#include "skin/options_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/errors.h"
+#include "skin/inherited_values.h"
+
+namespace sundrel {
+namespace {
+
+TEST(OptionsText, ReadsSectionsKeysAndValuesAsWritten) {
+  const OptionsText options(
+      "KEY=before any section\r\n"
+      "  [ GLOBALINFO ]  \r\n"
+      "VERSION = 5.4\r"
+      "; COMMENT=ignored\n"
+      "\n"
+      "\tAUTHOR=Someone = else\t\n"
+      "a line without equals\n"
+      "[EDIT]\n"
+      "Color=123\n"
+      "COLOR=456\n"
+      "EMPTY=\n"
+      "[GLOBALINFO]\n"
+      "VERSION=9\n"
+      "ONLYLATER=1\n"
+      "[]\n"
+      "X=1");
+  EXPECT_EQ(options.SectionNames(), (std::vector<std::string_view>{"GLOBALINFO", "EDIT", "GLOBALINFO", ""}));
+  EXPECT_EQ(options.SectionCount(), 3);
+
+  // Names match without regard to case; the first of a repeated key or section wins.
+  EXPECT_EQ(options.Value("globalinfo", "version"), "5.4");
+  EXPECT_EQ(options.Value("GLOBALINFO", "AUTHOR"), "Someone = else");
+  EXPECT_EQ(options.Value("GLOBALINFO", "ONLYLATER"), std::nullopt);
+  EXPECT_EQ(options.Value("GLOBALINFO", "COMMENT"), std::nullopt);
+  EXPECT_EQ(options.Value("EDIT", "COLOR"), "123");
+  EXPECT_EQ(options.Value("EDIT", "EMPTY"), "");
+  EXPECT_EQ(options.Value("", "X"), "1");
+  EXPECT_EQ(options.Value("NOSUCH", "KEY"), std::nullopt);
+  EXPECT_EQ(options.Value("EDIT", "KEY"), std::nullopt);
+
+  const auto keys = options.Entries(options.FindSection("EDIT"));
+  ASSERT_EQ(keys.size(), 3u);
+  EXPECT_EQ(keys[0].key, "Color");
+  EXPECT_EQ(keys[1].key, "COLOR");
+  EXPECT_EQ(keys[1].value, "123");  // what a lookup of the key gives
+  EXPECT_EQ(keys[2].key, "EMPTY");
+}
+
+TEST(OptionsText, ConvertsValues) {
+  const OptionsText options(
+      "[S]\n"
+      "DEC=-42\nHEX=$FF\nHEX2=0x10\nWORD=abc\nEMPTY=\n"
+      "REAL=5.4\nREALEXP=1e2\nREALCOMMA=5,4\nREALPLUS=+.5\nINF=inf\n");
+  EXPECT_EQ(options.ReadInteger("S", "DEC", 7), -42);
+  EXPECT_EQ(options.ReadInteger("S", "HEX", 7), 255);
+  EXPECT_EQ(options.ReadInteger("S", "HEX2", 7), 16);
+  EXPECT_EQ(options.ReadInteger("S", "WORD", 7), 7);
+  EXPECT_EQ(options.ReadInteger("S", "MISSING", 7), 7);
+
+  EXPECT_EQ(options.ReadStrictInteger("S", "DEC", "0"), -42);
+  EXPECT_EQ(options.ReadStrictInteger("S", "MISSING", "-1"), -1);
+  try {
+    options.ReadStrictInteger("S", "WORD", "0");
+    ADD_FAILURE() << "no error";
+  } catch (const EConvertError& error) {
+    EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
+  }
+  EXPECT_THROW(options.ReadStrictInteger("S", "EMPTY", "0"), EConvertError);
+
+  EXPECT_DOUBLE_EQ(options.ReadReal("S", "REAL", 0), 5.4);
+  EXPECT_DOUBLE_EQ(options.ReadReal("S", "REALEXP", 0), 100);
+  EXPECT_DOUBLE_EQ(options.ReadReal("S", "REALCOMMA", -1), -1);
+  EXPECT_DOUBLE_EQ(options.ReadReal("S", "REALPLUS", 0), 0.5);
+  EXPECT_DOUBLE_EQ(options.ReadReal("S", "INF", -1), -1);
+  EXPECT_EQ(options.ReadString("S", "MISSING", "?"), "?");
+}
+
+TEST(InheritedValues, FollowParentsWhereASectionGivesNothing) {
+  const OptionsText options(
+      "[BASE]\nTRANSPARENCY=50\nSHOWFOCUS=true\nFADINGENABLED=1\nGRADIENTDATA=1;2;3;4;5\nBEVEL=2\n"
+      "[CHILD]\nPARENTCLASS=BASE\nTRANSPARENCY=-1\nBEVEL=x\nGRADIENTDATA=?\n"
+      "[GRANDCHILD]\nPARENTCLASS=child\n"
+      "[SELF]\nPARENTCLASS=SELF\nTRANSPARENCY=-1\n"
+      "[LOOPA]\nPARENTCLASS=LOOPB\n"
+      "[LOOPB]\nPARENTCLASS=LOOPC\nSHOWFOCUS=TRUE\n"
+      "[LOOPC]\nPARENTCLASS=LOOPA\n"
+      "[INTOLOOP]\nPARENTCLASS=LOOPA\n"
+      "[ORPHAN]\nPARENTCLASS=NOSUCH\n");
+  const InheritedValues values(options);
+  const auto at = [&](const char* name) { return options.FindSection(name); };
+
+  // -1, a value that is not a number and "?" all count as not given.
+  EXPECT_EQ(values.Integer(at("CHILD"), "TRANSPARENCY"), 50);
+  EXPECT_EQ(values.Integer(at("CHILD"), "BEVEL"), 2);
+  EXPECT_EQ(values.Text(at("CHILD"), "GRADIENTDATA"), "1;2;3;4;5");
+  EXPECT_EQ(values.Integer(at("GRANDCHILD"), "TRANSPARENCY"), 50);
+
+  // "true" in any case is true; "1" is not.
+  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), "SHOWFOCUS"), true);
+  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), "FADINGENABLED"), false);
+
+  EXPECT_EQ(values.Integer(at("SELF"), "TRANSPARENCY"), std::nullopt);
+  EXPECT_EQ(values.Integer(at("ORPHAN"), "TRANSPARENCY"), std::nullopt);
+
+  // A loop through several sections ends at the first repeated one.
+  EXPECT_EQ(values.Integer(at("LOOPA"), "TRANSPARENCY"), std::nullopt);
+  EXPECT_EQ(values.Boolean(at("LOOPA"), "SHOWFOCUS"), true);
+  EXPECT_EQ(values.Boolean(at("LOOPC"), "SHOWFOCUS"), true);
+  EXPECT_EQ(values.Boolean(at("INTOLOOP"), "SHOWFOCUS"), true);
+  EXPECT_EQ(values.Text(at("INTOLOOP"), "GRADIENTDATA"), std::nullopt);
+  EXPECT_EQ(values.Integer(-1, "TRANSPARENCY"), std::nullopt);
+}
+
+TEST(InheritedValues, AnswersDoNotDependOnTheOrderOfQuestions) {
+  // Answers are remembered for every section of a walked chain; a chain entered half-way, or a
+  // loop met again from outside, must still give what a fresh walk gives.
+  const OptionsText options(
+      "[A]\nPARENTCLASS=B\n[B]\nPARENTCLASS=C\nCOLOR=-1\n[C]\nCOLOR=3\n"
+      "[X]\nPARENTCLASS=Y\n[Y]\nPARENTCLASS=X\n[Z]\nPARENTCLASS=X\nCOLOR=4\n[W]\nPARENTCLASS=Y\n");
+  const std::vector<std::string> orders[] = {{"A", "B", "C", "X", "Y", "Z", "W"}, {"W", "Z", "Y", "X", "C", "B", "A"}};
+  for (const auto& order : orders) {
+    const InheritedValues values(options);
+    for (const std::string& name : order) {
+      const auto color = values.Integer(options.FindSection(name), "COLOR");
+      const std::optional<int32_t> expected = name <= "C"   ? std::optional(3)
+                                              : name == "Z" ? std::optional(4)
+                                                            : std::nullopt;
+      EXPECT_EQ(color, expected) << name << " asked after " << order.front();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace sundrel
