@@ -30,8 +30,9 @@ inline constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
 inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
 
-// The plain 0x00BBGGRR value; system colours are looked up now.
-COLORREF ColorToRGB(TColor color);
+// The plain 0x00BBGGRR value for the system's drawing calls; system colours are looked up now.
+// (Not ColorToRGB: the paint library, linked into the same program, has one of that name.)
+COLORREF ColorRefOf(TColor color);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
