@@ -9,6 +9,7 @@
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "framework_test_support.h"
+#include "probed_panel.h"
 #include "skin/broadcast_win32.h"
 #include "skin/skin_command_win32.h"
 #include "skin_command_log.h"
@@ -17,24 +18,9 @@ namespace sundrel {
 namespace {
 
 using sundrel::testing::SkinCommandLog;
+using sundrel::testing::TProbedPanel;
 using Route = SkinCommandLog::Route;
 using Entries = std::vector<SkinCommandLog::Entry>;
-
-// Answers the "is it skinned" probe in the record's LParam field, as a skinned framework control
-// does, and passes nothing on to its children.
-class TProbedPanel : public TPanel {
- public:
-  using TPanel::TPanel;
-
- protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg == SM_SKINCMD && SkinCommandCode(message.WParam) == SMC_IS_SKINNED) {
-      message.LParam = 1;
-      return;
-    }
-    TPanel::WndProc(message);
-  }
-};
 
 // A label that runs an action when it hears a command, or while it is being freed.
 class TActingLabel : public TLabel {

@@ -188,6 +188,25 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_EQ(themeMessages.size(), 1u) << "the main window has its own message method back";
 }
 
+TEST_F(SkinManagerTest, AWindowBeingBuiltHearsTheSkinOnceItsComponentsAreLoaded) {
+  // Built the way the main window is: the manager first, its skin set while the window loads.
+  auto* window = application->CreateForm<TForm>();
+  window->BeginLoading();
+  auto* manager = new TsSkinManager(window);
+  AddInternalSkin(manager->InternalSkins());
+  auto* heard = new TListeningLabel(window);
+  heard->SetParent(window);
+  std::vector<int> codes;
+  heard->onCommand = [&](int code) { codes.push_back(code); };
+  manager->SetSkinName(kTidewater);
+  EXPECT_EQ(manager->SkinInfo(), "5.4");
+  EXPECT_TRUE(codes.empty()) << "a window that is still loading is left out";
+
+  window->EndLoading();
+  EXPECT_EQ(codes, (std::vector<int>{SMC_SKIN_SET, SMC_STOP_FADING, SMC_REFRESH}));
+  EXPECT_FALSE(window->HandleAllocated()) << "announcing creates no windows";
+}
+
 TEST_F(SkinManagerTest, AnUnknownNameFallsBackToTheInternalSkinAndTakesItsName) {
   TsSkinManager* manager = NewManager();
   int changes = 0;
