@@ -1,6 +1,7 @@
 // Telling the windows about the skin: announcing a loaded skin, refreshing after a change in
 // place, and removing it. Forms that this manager's skin paints stop redrawing meanwhile, so the
 // change shows at once, not control by control.
+#include <utility>
 #include <vector>
 
 #include "framework/application.h"
