@@ -67,7 +67,10 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
       const CommonSectionValues values(common, section);
       const int existing = GetSkinIndex(name);
       if (existing >= 0) {
-        ReadSectionKeys(values, system_, sections_[existing]);
+        // Into a copy, so that a gradient that stops the overlay leaves no record half updated.
+        TsGeneralData updated = sections_[existing];
+        ReadSectionKeys(values, system_, updated);
+        sections_[existing] = std::move(updated);
         continue;
       }
       const std::string_view parent = common.Value(section, "PARENTCLASS").value_or("");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "skin/system_colors.h"
+#include "paint/color.h"
 
 namespace sundrel {
 

@@ -17,7 +17,7 @@ void RecolourPixels(SkinBitmap& bitmap, const std::function<TColor(TColor)>& cha
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       const TColor pixel = bitmap.Pixel(x, y);
-      const bool grey = (pixel & 0xFF) == ((pixel >> 8) & 0xFF) && (pixel & 0xFF) == ((pixel >> 16) & 0xFF);
+      const bool grey = RedOf(pixel) == GreenOf(pixel) && RedOf(pixel) == BlueOf(pixel);
       if (pixel != clFuchsia && !grey) bitmap.SetPixel(x, y, change(pixel));
     }
   }
@@ -26,6 +26,13 @@ void RecolourPixels(SkinBitmap& bitmap, const std::function<TColor(TColor)>& cha
 void RecolourTextColors(std::array<TColor, 5>& colors, const std::function<TColor(TColor)>& change) {
   for (TColor& color : colors) {
     if (color != -1) color = change(color);
+  }
+}
+
+void RecolourGradient(TsGradArray& steps, const std::function<TColor(TColor)>& change) {
+  for (TsGradStep& step : steps) {
+    step.StartColor = change(step.StartColor);
+    step.EndColor = change(step.EndColor);
   }
 }
 
@@ -71,6 +78,8 @@ void SkinModel::Recolour(const std::function<TColor(TColor)>& change) {
     section.HotColor = change(section.HotColor);
     RecolourTextColors(section.FontColor, change);
     RecolourTextColors(section.HotFontColor, change);
+    RecolourGradient(section.GradientArray, change);
+    RecolourGradient(section.HotGradientArray, change);
   }
   info_.Shadow1Color = change(info_.Shadow1Color);
   info_.BorderColor = change(info_.BorderColor);

@@ -44,7 +44,8 @@ class SkinModel {
 
   // Gives every colour of the skin through change: the master bitmap's and the mask bitmaps'
   // pixels (not clFuchsia holes, not greys), the sections' fill, hot and text colours (those
-  // that are not -1), and the skin-wide shadow and border colours.
+  // that are not -1) and their gradient steps' colours, and the skin-wide shadow and border
+  // colours.
   void Recolour(const std::function<TColor(TColor)>& change);
 
   const std::vector<TsGeneralData>& Sections() const { return sections_; }

@@ -7,27 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "paint/color.h"
+#include "paint/geometry.h"
+#include "paint/gradient.h"
 #include "skin/skin_bitmap.h"
-#include "skin/system_colors.h"
 
 namespace sundrel {
 
 enum TsControlBevel : uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRaisedHard, cbLoweredHard };
 
 enum TacImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
-
-// Left, top, right, bottom; right and bottom exclusive.
-struct TRect {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-
-  // Wide, so that no rectangle read from a skin overflows.
-  int64_t Width() const { return int64_t{Right} - Left; }
-  int64_t Height() const { return int64_t{Bottom} - Top; }
-  bool operator==(const TRect&) const = default;
-};
 
 struct TSize {
   int32_t cx = 0;
@@ -36,7 +25,7 @@ struct TSize {
 };
 
 // How one kind of skinned element looks: colours, bevels, text colours, shadow, transparency,
-// gradients and fading. The gradient lists are kept as written.
+// gradients and fading. The gradient lists are kept as written and parsed.
 struct TsGeneralData {
   std::string ParentClass;
   std::string SectionName;
@@ -55,6 +44,7 @@ struct TsGeneralData {
   int32_t Transparency = 0;
   int32_t GradientPercent = 0;
   std::string GradientData;
+  TsGradArray GradientArray;  // empty: no gradient
   int32_t ImagePercent = 0;
   bool ShowFocus = false;
   bool FadingEnabled = false;
@@ -66,6 +56,7 @@ struct TsGeneralData {
   TsControlBevel HotBevel = cbNone;
   int32_t HotGradientPercent = 0;
   std::string HotGradientData;
+  TsGradArray HotGradientArray;
   int32_t HotImagePercent = 0;
   TColor BorderColor1 = 0;
   TColor BorderColor2 = 0;

@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "paint/color.h"
 #include "skin/skin_bitmap.h"
-#include "skin/system_colors.h"
 
 namespace sundrel::test {
 
