@@ -13,6 +13,7 @@
 #include "skin/cached_indexes.h"
 #include "skin/name_index.h"
 #include "skin/skin_image_source.h"
+#include "skin/skin_pack.h"
 #include "skin/skin_records.h"
 #include "skin/system_colors.h"
 
@@ -30,6 +31,10 @@ class SkinModel {
   // and is not ends the building with EConvertError; what was built before it stays, and every
   // lookup answers from it.
   void Load(std::string_view optionsText, SkinImageSource& images);
+  // The same for a pack that the reader has unpacked (the stored skin's Data, or an ".asz"
+  // file): its "Options.dat" and its image entries. A reader that holds no options text gives
+  // an empty skin.
+  void LoadFromPack(const TacSkinConvertor& reader);
 
   // Lays extra options text over the loaded skin (the skin manager's CommonSections). Spaces are
   // removed from every line that does not begin with ";". Sections update the record of the
