@@ -61,7 +61,7 @@ const TsGeneralData* FindByUpperName(const std::vector<TsGeneralData>& sections,
 
 void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skinImages, SkinImageSource& looseFiles) {
   const OptionsText common(WithoutSpaces(text));
-  try {
+  Reindexed([&] {
     for (const std::string_view name : common.SectionNames()) {
       const int section = common.FindSection(name);
       const CommonSectionValues values(common, section);
@@ -96,11 +96,7 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
       AppendPatternRecord(section, key, value, pictures, patterns_, masks_);
     });
-  } catch (...) {
-    Reindex();
-    throw;
-  }
-  Reindex();
+  });
 }
 
 }  // namespace sundrel

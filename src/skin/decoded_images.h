@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -11,6 +12,9 @@
 #include "skin/skin_image_source.h"
 
 namespace sundrel {
+
+// The picture in a file's bytes, or none when they cannot be decoded (no bytes included).
+std::optional<SkinBitmap> DecodePicture(std::span<const uint8_t> file);
 
 class DecodedImages {
  public:

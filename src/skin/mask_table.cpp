@@ -58,10 +58,10 @@ bool IsMasterBitmapKey(std::string_view section, std::string_view key) {
 
 }  // namespace
 
-TsMaskData MaskWithOwnImage(const SkinBitmap& picture) {
+TsMaskData MaskWithOwnImage(SkinBitmap picture) {
   TsMaskData record;
-  record.Image = std::make_unique<SkinBitmap>(picture);
   record.R = {0, 0, picture.Width(), picture.Height()};
+  record.Image = std::make_unique<SkinBitmap>(std::move(picture));
   return record;
 }
 

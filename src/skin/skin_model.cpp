@@ -7,6 +7,7 @@
 #include "skin/pattern_table.h"
 #include "skin/section_table.h"
 #include "skin/skin_info.h"
+#include "skin/stored_skin_tables.h"
 
 namespace sundrel {
 
@@ -40,7 +41,7 @@ void RecolourGradient(TsGradArray& steps, const std::function<TColor(TColor)>& c
 
 void SkinModel::Load(std::string_view optionsText, SkinImageSource& images) {
   Clear();
-  try {
+  Reindexed([&] {
     const OptionsText options(optionsText);
     DecodedImages pictures(images);
     master_ = LoadMasterBitmap(options, pictures);
@@ -48,11 +49,18 @@ void SkinModel::Load(std::string_view optionsText, SkinImageSource& images) {
     AppendPatternRecords(options, pictures, patterns_, masks_);
     AppendSectionRecords(options, system_, sections_);
     ReadSkinInformation(options, info_);
-  } catch (...) {
-    Reindex();
-    throw;
-  }
-  Reindex();
+  });
+}
+
+void SkinModel::LoadStoredSkin(const TsStoredSkin& skin) {
+  Clear();
+  Reindexed([&] {
+    master_ = StoredMasterBitmap(skin);
+    AppendStoredMaskRecords(skin.Images, masks_);
+    AppendStoredPatternRecords(skin.Patterns, patterns_);
+    AppendStoredSectionRecords(skin.GeneralData, system_, sections_);
+    ReadStoredSkinInformation(skin, info_);
+  });
 }
 
 void SkinModel::Clear() {

@@ -15,6 +15,7 @@
 #include "skin/skin_image_source.h"
 #include "skin/skin_pack.h"
 #include "skin/skin_records.h"
+#include "skin/stored_skins.h"
 #include "skin/system_colors.h"
 
 namespace sundrel {
@@ -35,6 +36,12 @@ class SkinModel {
   // file): its "Options.dat" and its image entries. A reader that holds no options text gives
   // an empty skin.
   void LoadFromPack(const TacSkinConvertor& reader);
+
+  // Empties the tables, then builds them from a skin stored unpacked in the program's resources:
+  // the master bitmap and the masks, the patterns and the sections from the item collections, the
+  // skin information from the stored skin's own values, then the cached indexes. Failures are
+  // those of Load.
+  void LoadStoredSkin(const TsStoredSkin& skin);
 
   // Lays extra options text over the loaded skin (the skin manager's CommonSections). Spaces are
   // removed from every line that does not begin with ";". Sections update the record of the
@@ -97,6 +104,17 @@ class SkinModel {
   const TsGeneralData* GlobalInfo() const;
   // Brings the name indexes and the cached indexes up to date with the tables.
   void Reindex();
+  // Runs the steps that change the tables, then reindexes, also when a step fails.
+  template <class Steps>
+  void Reindexed(Steps&& steps) {
+    try {
+      steps();
+    } catch (...) {
+      Reindex();
+      throw;
+    }
+    Reindex();
+  }
 
   const SystemColors& system_;
   std::vector<TsGeneralData> sections_;
