@@ -5,7 +5,7 @@
 
 namespace sundrel {
 
-std::optional<SkinBitmap> DecodePicture(std::span<const uint8_t> file) {
+std::optional<TacMemBitmap> DecodePicture(std::span<const uint8_t> file) {
   try {
     return LooksLikeJpeg(file) ? DecodeJpeg(file) : DecodeBmp(file);
   } catch (const EInvalidGraphic&) {
@@ -13,7 +13,7 @@ std::optional<SkinBitmap> DecodePicture(std::span<const uint8_t> file) {
   }
 }
 
-const SkinBitmap* DecodedImages::Find(std::string_view name) {
+const TacMemBitmap* DecodedImages::Find(std::string_view name) {
   std::string key(name);
   auto it = pictures_.find(key);
   if (it == pictures_.end()) {

@@ -14,7 +14,7 @@ namespace sundrel {
 namespace {
 
 // Holes and greys keep their colour, so the key colour stays exact and greys stay grey.
-void RecolourPixels(SkinBitmap& bitmap, const std::function<TColor(TColor)>& change) {
+void RecolourPixels(TacMemBitmap& bitmap, const std::function<TColor(TColor)>& change) {
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       const TColor pixel = bitmap.Pixel(x, y);
@@ -67,7 +67,7 @@ void SkinModel::Clear() {
   sections_.clear();
   masks_.clear();
   patterns_.clear();
-  master_ = SkinBitmap();
+  master_ = TacMemBitmap();
   // What the next skin does not say must not be left over from this one.
   TsSkinData blank;
   blank.SkinFolder = std::move(info_.SkinFolder);

@@ -63,7 +63,7 @@ class SkinModel {
   const std::vector<TsGeneralData>& Sections() const { return sections_; }
   const std::vector<TsMaskData>& Masks() const { return masks_; }
   const std::vector<TsPatternData>& Patterns() const { return patterns_; }
-  const SkinBitmap& MasterBitmap() const { return master_; }
+  const TacMemBitmap& MasterBitmap() const { return master_; }
   const TsSkinData& SkinInfo() const { return info_; }
   TsSkinData& SkinInfo() { return info_; }
   const CachedIndexes& Indexes() const { return indexes_; }
@@ -120,7 +120,7 @@ class SkinModel {
   std::vector<TsGeneralData> sections_;
   std::vector<TsMaskData> masks_;
   std::vector<TsPatternData> patterns_;
-  SkinBitmap master_;
+  TacMemBitmap master_;
   TsSkinData info_;
   CachedIndexes indexes_;
   NameIndex sectionIndex_;

@@ -10,7 +10,7 @@
 #include "paint/color.h"
 #include "paint/geometry.h"
 #include "paint/gradient.h"
-#include "skin/skin_bitmap.h"
+#include "paint/pixels.h"
 
 namespace sundrel {
 
@@ -65,7 +65,7 @@ struct TsGeneralData {
 // One image of a skin: a rectangle of the master bitmap, or a bitmap of its own, holding
 // ImageCount state cells side by side (and, with MaskType 1, their masks in the lower half).
 struct TsMaskData {
-  std::unique_ptr<SkinBitmap> Image;  // the record's own bitmap; none means the master bitmap
+  std::unique_ptr<TacMemBitmap> Image;  // the record's own bitmap; none means the master bitmap
   std::string SectionName;
   std::string PropertyName;
   TRect R;
@@ -83,7 +83,7 @@ struct TsMaskData {
 
 // A JPEG texture of at least 90,000 pixels, kept whole.
 struct TsPatternData {
-  SkinBitmap Image;
+  TacMemBitmap Image;
   std::string SectionName;
   std::string PropertyName;
 };

@@ -21,7 +21,7 @@ std::optional<TsMaskData> MaskWithPictureOf(const TsSkinImage& item) {
     record.R = {item.Left, item.Top, item.Right, item.Bottom};
     return record;
   }
-  std::optional<SkinBitmap> picture = DecodePicture(item.Image);
+  std::optional<TacMemBitmap> picture = DecodePicture(item.Image);
   if (!picture) return std::nullopt;
   return MaskWithOwnImage(std::move(*picture));
 }
@@ -109,8 +109,8 @@ TsGeneralData SectionRecordOf(const TsSkinGeneral& item, const SystemColors& sys
 
 }  // namespace
 
-SkinBitmap StoredMasterBitmap(const TsStoredSkin& skin) {
-  return DecodePicture(skin.MasterBitmap).value_or(SkinBitmap());
+TacMemBitmap StoredMasterBitmap(const TsStoredSkin& skin) {
+  return DecodePicture(skin.MasterBitmap).value_or(TacMemBitmap());
 }
 
 void AppendStoredMaskRecords(const TsSkinImages& items, std::vector<TsMaskData>& masks) {
@@ -121,7 +121,7 @@ void AppendStoredPatternRecords(const TsSkinPatterns& items, std::vector<TsPatte
   for (int i = 0; i < items.Count(); ++i) {
     const TsSkinPattern& item = items.Items(i);
     const PictureBytes* bytes = PatternPicture(items, item);
-    std::optional<SkinBitmap> picture = bytes ? DecodePicture(*bytes) : std::nullopt;
+    std::optional<TacMemBitmap> picture = bytes ? DecodePicture(*bytes) : std::nullopt;
     if (picture) patterns.push_back({std::move(*picture), UpperCase(item.SectionName), UpperCase(item.PropertyName)});
   }
 }

@@ -11,7 +11,7 @@
 namespace sundrel {
 
 // The stored skin's own master bitmap, decoded; empty when it has none or it cannot be decoded.
-SkinBitmap StoredMasterBitmap(const TsStoredSkin& skin);
+TacMemBitmap StoredMasterBitmap(const TsStoredSkin& skin);
 
 // One record per image item, in order, with upper-cased names: an item with a Name brings its own
 // picture (an item whose picture is missing or damaged gives no record), any other cuts its

@@ -193,9 +193,9 @@ TEST(StoredSkinModel, SkinInformationAndCachedIndexes) {
 }
 
 TEST(StoredSkinModel, ANumberThatIsNotANumberEndsTheLoadKeepingWhatWasBuilt) {
-  for (const auto& [field, text] :
-       {std::pair{&TsSkinGeneral::FontColor, "0 -1 x"}, std::pair{&TsSkinGeneral::HotGradientData, "1;2;3;4;5;6;y;8;9;0"},
-        std::pair{&TsSkinGeneral::GradientData, "1;2;3;x;5"}}) {
+  for (const auto& [field, text] : {std::pair{&TsSkinGeneral::FontColor, "0 -1 x"},
+                                    std::pair{&TsSkinGeneral::HotGradientData, "1;2;3;4;5;6;y;8;9;0"},
+                                    std::pair{&TsSkinGeneral::GradientData, "1;2;3;x;5"}}) {
     SCOPED_TRACE(text);
     TsStoredSkin skin = StoredSkin();
     skin.GeneralData.Items(2).*field = text;  // "EDIT"
