@@ -6,7 +6,8 @@
 //
 // A skin folder holds "Options.dat" and the images; its files are read into memory first and
 // served like the entries of an unpacked pack, so the figures are the model's own. Without a
-// folder the benchmark builds a skin of the shipped skin's shape and size in memory.
+// folder the benchmark builds a skin of the shipped skin's shape and size in memory. The program's
+// own pack, when the build made one, is also unpacked and built from its bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 #include "realistic_skin.h"
 #include "skin/options_text.h"
+#include "skin/packed_skin.h"
 #include "skin/skin_model.h"
 
 namespace {
@@ -69,6 +71,29 @@ void BM_ParseOptionsText(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ParseOptionsText)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+#ifdef SUNDREL_TIDEWATER_PACK
+// The program's own skin from the bytes of its pack, as at start-up: unpacking (inflating every
+// entry), then the whole model.
+void BM_UnpackAndBuildTidewater(benchmark::State& state) {
+  TMemoryStream pack;
+  const std::vector<uint8_t> bytes = ReadFile(SUNDREL_TIDEWATER_PACK);
+  pack.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+  if (bytes.empty()) {
+    state.SkipWithError("no pack at " SUNDREL_TIDEWATER_PACK);
+    return;
+  }
+  for (auto _ : state) {
+    TacSkinConvertor reader([](const std::string&) {});
+    reader.AttachSource(pack);
+    reader.Unpack();
+    SkinModel model;
+    model.LoadFromPack(reader);
+    benchmark::DoNotOptimize(model.Indexes());
+  }
+}
+BENCHMARK(BM_UnpackAndBuildTidewater)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+#endif
 
 // An inherited image ("COMBOBOX" takes "BORDERSMASK" from "EDIT") and a section that the skin
 // does not have: each is a hash probe or two, however big the skin.

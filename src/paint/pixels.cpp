@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace sundrel {
 
@@ -20,6 +21,26 @@ TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottom
   if (bits_.empty()) return;
   pixels_.RowDelta = bottomUp ? -static_cast<ptrdiff_t>(stride) : static_cast<ptrdiff_t>(stride);
   pixels_.Row0 = bottomUp ? bits_.data() + stride * (height - 1) : bits_.data();
+}
+
+TacMemBitmap::TacMemBitmap(const TacMemBitmap& other) : bits_(other.bits_), pixels_(other.pixels_) {
+  if (!bits_.empty()) pixels_.Row0 = bits_.data() + (other.pixels_.Row0 - other.bits_.data());
+}
+
+TacMemBitmap& TacMemBitmap::operator=(const TacMemBitmap& other) {
+  if (this != &other) *this = TacMemBitmap(other);
+  return *this;
+}
+
+TacMemBitmap::TacMemBitmap(TacMemBitmap&& other) noexcept
+    : bits_(std::move(other.bits_)), pixels_(std::exchange(other.pixels_, {})) {}
+
+TacMemBitmap& TacMemBitmap::operator=(TacMemBitmap&& other) noexcept {
+  if (this != &other) {
+    bits_ = std::move(other.bits_);
+    pixels_ = std::exchange(other.pixels_, {});
+  }
+  return *this;
 }
 
 TacMemBitmap NewBitmap24(int width, int height) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "paint/color.h"
+
 namespace sundrel {
 
 // Does not own the pixels. Pixels are blue, green, red (and an ignored fourth byte in 32-bit
@@ -25,17 +27,37 @@ struct TacPixels {
 
 class TacMemBitmap {
  public:
+  // No pixels.
+  TacMemBitmap() = default;
   // Rows are padded to 4 bytes as in a device-independent bitmap; bottom-up stores the last row
   // first. Negative sizes count as 0. The pixels start black.
   TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp = false);
-  TacMemBitmap(TacMemBitmap&&) = default;  // the pixels stay where they are
-  TacMemBitmap& operator=(TacMemBitmap&&) = default;
-  TacMemBitmap(const TacMemBitmap&) = delete;
-  TacMemBitmap& operator=(const TacMemBitmap&) = delete;
+  // A copy has pixels of its own, laid out alike.
+  TacMemBitmap(const TacMemBitmap& other);
+  TacMemBitmap& operator=(const TacMemBitmap& other);
+  // The pixels stay where they are, so views of them stay good; the source is left empty.
+  TacMemBitmap(TacMemBitmap&& other) noexcept;
+  TacMemBitmap& operator=(TacMemBitmap&& other) noexcept;
 
   TacPixels Pixels() { return pixels_; }
   int Width() const { return pixels_.Width; }
   int Height() const { return pixels_.Height; }
+  bool Empty() const { return pixels_.Row0 == nullptr; }
+
+  uint8_t* Row(int y) { return pixels_.Row(y); }
+  const uint8_t* Row(int y) const { return pixels_.Row(y); }
+  // The colour at (x, y), without a bounds check; the fourth byte of a 32-bit pixel is not part
+  // of it, and SetPixel leaves it alone.
+  TColor Pixel(int x, int y) const {
+    const uint8_t* p = Row(y) + pixels_.BytesPerPixel * x;
+    return p[2] | (p[1] << 8) | (p[0] << 16);
+  }
+  void SetPixel(int x, int y, TColor color) {
+    uint8_t* p = Row(y) + pixels_.BytesPerPixel * x;
+    p[0] = static_cast<uint8_t>(BlueOf(color));
+    p[1] = static_cast<uint8_t>(GreenOf(color));
+    p[2] = static_cast<uint8_t>(RedOf(color));
+  }
 
  private:
   std::vector<uint8_t> bits_;

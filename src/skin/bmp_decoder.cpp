@@ -184,7 +184,7 @@ void ConvertRow(const BmpFormat& format, const std::array<Channel, 3>& channels,
   }
 }
 
-void DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format, SkinBitmap& bitmap) {
+void DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format, TacMemBitmap& bitmap) {
   const uint64_t srcStride = (static_cast<uint64_t>(format.width) * format.bitCount + 31) / 32 * 4;
   Need(file, format.pixelOffset, srcStride * format.height, "the pixel data");
   const std::array<Channel, 3> channels{Channel(format.masks[0]), Channel(format.masks[1]), Channel(format.masks[2])};
@@ -198,7 +198,7 @@ void DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format, 
 // off, never written outside it.
 class RleWriter {
  public:
-  RleWriter(const BmpFormat& format, SkinBitmap& bitmap) : format_(format), bitmap_(bitmap) {}
+  RleWriter(const BmpFormat& format, TacMemBitmap& bitmap) : format_(format), bitmap_(bitmap) {}
 
   void Put(unsigned index) {
     if (x_ < format_.width && y_ < format_.height) {
@@ -213,12 +213,12 @@ class RleWriter {
 
  private:
   const BmpFormat& format_;
-  SkinBitmap& bitmap_;
+  TacMemBitmap& bitmap_;
   int64_t x_ = 0;
   int64_t y_ = 0;
 };
 
-void DecodeRunLength(std::span<const uint8_t> file, const BmpFormat& format, SkinBitmap& bitmap) {
+void DecodeRunLength(std::span<const uint8_t> file, const BmpFormat& format, TacMemBitmap& bitmap) {
   const Bgr background = PaletteColor(format, 0);
   for (int y = 0; y < format.height; ++y) {
     for (int x = 0; x < format.width; ++x) Put(bitmap.Row(y), x, background);
@@ -259,9 +259,9 @@ void DecodeRunLength(std::span<const uint8_t> file, const BmpFormat& format, Ski
 
 }  // namespace
 
-SkinBitmap DecodeBmp(std::span<const uint8_t> file) {
+TacMemBitmap DecodeBmp(std::span<const uint8_t> file) {
   const BmpFormat format = ReadFormat(file);
-  SkinBitmap bitmap(format.width, format.height);
+  TacMemBitmap bitmap = NewBitmap24(format.width, format.height);
   if (format.compression == kRle8 || format.compression == kRle4) {
     DecodeRunLength(file, format, bitmap);
   } else {

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <span>
 
-#include "skin/skin_bitmap.h"
+#include "paint/pixels.h"
+#include "skin/image_limits.h"
 
 namespace sundrel {
 
@@ -15,6 +16,6 @@ namespace sundrel {
 // unsupported format, a size over the limits or data that is cut short. Palette indexes
 // beyond the colour table give black; pixels that run-length data skips take colour 0 of
 // the table; the alpha byte of 32-bit pixels is dropped.
-SkinBitmap DecodeBmp(std::span<const uint8_t> file);
+TacMemBitmap DecodeBmp(std::span<const uint8_t> file);
 
 }  // namespace sundrel

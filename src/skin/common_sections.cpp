@@ -61,13 +61,16 @@ const TsGeneralData* FindByUpperName(const std::vector<TsGeneralData>& sections,
 
 void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skinImages, SkinImageSource& looseFiles) {
   const OptionsText common(WithoutSpaces(text));
-  try {
+  Reindexed([&] {
     for (const std::string_view name : common.SectionNames()) {
       const int section = common.FindSection(name);
       const CommonSectionValues values(common, section);
       const int existing = GetSkinIndex(name);
       if (existing >= 0) {
-        ReadSectionKeys(values, system_, sections_[existing]);
+        // Into a copy, so that a gradient that stops the overlay leaves no record half updated.
+        TsGeneralData updated = sections_[existing];
+        ReadSectionKeys(values, system_, updated);
+        sections_[existing] = std::move(updated);
         continue;
       }
       const std::string_view parent = common.Value(section, "PARENTCLASS").value_or("");
@@ -93,11 +96,7 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
       AppendPatternRecord(section, key, value, pictures, patterns_, masks_);
     });
-  } catch (...) {
-    Reindex();
-    throw;
-  }
-  Reindex();
+  });
 }
 
 }  // namespace sundrel

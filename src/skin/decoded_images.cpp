@@ -5,23 +5,21 @@
 
 namespace sundrel {
 
-namespace {
-
-std::optional<SkinBitmap> Decode(std::optional<std::span<const uint8_t>> file) {
-  if (!file) return std::nullopt;
+std::optional<TacMemBitmap> DecodePicture(std::span<const uint8_t> file) {
   try {
-    return LooksLikeJpeg(*file) ? DecodeJpeg(*file) : DecodeBmp(*file);
+    return LooksLikeJpeg(file) ? DecodeJpeg(file) : DecodeBmp(file);
   } catch (const EInvalidGraphic&) {
     return std::nullopt;
   }
 }
 
-}  // namespace
-
-const SkinBitmap* DecodedImages::Find(std::string_view name) {
+const TacMemBitmap* DecodedImages::Find(std::string_view name) {
   std::string key(name);
   auto it = pictures_.find(key);
-  if (it == pictures_.end()) it = pictures_.emplace(std::move(key), Decode(source_.FindImage(name))).first;
+  if (it == pictures_.end()) {
+    const auto file = source_.FindImage(name);
+    it = pictures_.emplace(std::move(key), file ? DecodePicture(*file) : std::nullopt).first;
+  }
   return it->second ? &*it->second : nullptr;
 }
 

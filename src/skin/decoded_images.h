@@ -3,14 +3,18 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
-#include "skin/skin_bitmap.h"
+#include "paint/pixels.h"
 #include "skin/skin_image_source.h"
 
 namespace sundrel {
+
+// The picture in a file's bytes, or none when they cannot be decoded (no bytes included).
+std::optional<TacMemBitmap> DecodePicture(std::span<const uint8_t> file);
 
 class DecodedImages {
  public:
@@ -18,11 +22,11 @@ class DecodedImages {
 
   // The picture of the named file, or none when the file is missing or cannot be decoded: a key
   // whose image is damaged is skipped like one whose image is missing, and the skin still loads.
-  const SkinBitmap* Find(std::string_view name);
+  const TacMemBitmap* Find(std::string_view name);
 
  private:
   SkinImageSource& source_;
-  std::unordered_map<std::string, std::optional<SkinBitmap>> pictures_;
+  std::unordered_map<std::string, std::optional<TacMemBitmap>> pictures_;
 };
 
 }  // namespace sundrel

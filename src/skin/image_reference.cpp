@@ -37,6 +37,14 @@ std::vector<std::string_view> SplitWords(std::string_view text, std::string_view
   return words;
 }
 
+bool IsPatternKey(std::string_view propertyName) {
+  return propertyName == "PATTERN" || propertyName == "HOTPATTERN";
+}
+
+TacImgType KnownImgType(int32_t number) {
+  return number == itisaTexture || number == itisaGlyph ? static_cast<TacImgType>(number) : itisaBorder;
+}
+
 ImageForm ImageFormOf(std::string_view value) {
   if (value.empty()) return ImageForm::None;
   switch (value[0]) {
@@ -98,7 +106,7 @@ TsMaskData ReadBracketed(std::string_view value, std::string_view propertyName) 
   record.ImageCount = StrToInt(Word(cells, 1));
   record.MaskType = std::max(StrToInt(Word(cells, 2)), 0);
   record.BorderWidth = cells.size() < 3 ? 0 : std::max(StrToInt(cells[2]), 0);
-  if (propertyName == "PATTERN" || propertyName == "HOTPATTERN") {
+  if (IsPatternKey(propertyName)) {
     record.ImgType = itisaTexture;
     record.StretchMode = 0;
   } else {
@@ -117,9 +125,7 @@ void ReadExternalFields(std::string_view value, TsMaskData& record) {
   const auto words = SplitWords(value, "!");
   record.ImageCount = StrToInt(Word(words, 2));
   record.MaskType = StrToInt(Word(words, 3));
-  const int32_t type = StrToInt(Word(words, 4));
-  // Unknown type numbers are taken as borders, so every record has a type painting knows.
-  record.ImgType = type == itisaTexture || type == itisaGlyph ? static_cast<TacImgType>(type) : itisaBorder;
+  record.ImgType = KnownImgType(StrToInt(Word(words, 4)));
   record.StretchMode = 4;
   if (words.size() < 5) {
     SetDefaultStripWidths(record);

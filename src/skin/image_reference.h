@@ -35,6 +35,12 @@ std::string_view ExternalFileName(std::string_view value);
 // The fields of the external form, for a record whose R already covers its bitmap.
 void ReadExternalFields(std::string_view value, TsMaskData& record);
 
+// "PATTERN" and "HOTPATTERN": keys whose images are always textures.
+bool IsPatternKey(std::string_view propertyName);
+// The image type of a number; unknown numbers are taken as borders, so every record has a type
+// that painting knows.
+TacImgType KnownImgType(int32_t number);
+
 // ExtractWord's rule: words are the non-empty runs between delimiter characters.
 std::vector<std::string_view> SplitWords(std::string_view text, std::string_view delimiters);
 

@@ -74,7 +74,7 @@ void ToBgr(const uint8_t* src, int components, int width, uint8_t* dst) {
 // Everything between setjmp and a possible longjmp lives in this frame and has no destructor to
 // skip, apart from the picture, whose owner is the caller.
 bool Decode(std::span<const uint8_t> file, jpeg_decompress_struct& info, ErrorManager& errors, jpeg_source_mgr& source,
-            jpeg_progress_mgr& progress, SkinBitmap& bitmap, std::string& problem) {
+            jpeg_progress_mgr& progress, TacMemBitmap& bitmap, std::string& problem) {
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = OnError;
   errors.base.emit_message = OnMessage;
@@ -111,7 +111,7 @@ bool Decode(std::span<const uint8_t> file, jpeg_decompress_struct& info, ErrorMa
     return false;
   }
   jpeg_start_decompress(&info);
-  bitmap = SkinBitmap(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+  bitmap = NewBitmap24(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
   // The row buffer belongs to libjpeg's image pool and goes with jpeg_destroy_decompress.
   JSAMPARRAY row = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                           info.output_width * info.output_components, 1);
@@ -130,12 +130,12 @@ bool LooksLikeJpeg(std::span<const uint8_t> file) {
   return file.size() >= 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF;
 }
 
-SkinBitmap DecodeJpeg(std::span<const uint8_t> file) {
+TacMemBitmap DecodeJpeg(std::span<const uint8_t> file) {
   jpeg_decompress_struct info{};
   ErrorManager errors{};
   jpeg_source_mgr source{};
   jpeg_progress_mgr progress{};
-  SkinBitmap bitmap;
+  TacMemBitmap bitmap;
   std::string problem;
   bool decoded = false;
   try {

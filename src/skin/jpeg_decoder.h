@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "skin/skin_bitmap.h"
+#include "paint/pixels.h"
+#include "skin/image_limits.h"
 
 namespace sundrel {
 
@@ -13,6 +14,6 @@ bool LooksLikeJpeg(std::span<const uint8_t> file);
 // Greyscale, YCbCr and RGB images are read; others (CMYK) are refused. Raises EInvalidGraphic
 // "JPEG image is not valid (<reason>)" for damaged or cut-short data and for sizes over the
 // limits, before any pixel memory is taken.
-SkinBitmap DecodeJpeg(std::span<const uint8_t> file);
+TacMemBitmap DecodeJpeg(std::span<const uint8_t> file);
 
 }  // namespace sundrel

@@ -16,18 +16,25 @@ int64_t CellCount(const TsMaskData& mask) {
 int64_t Layers(const TsMaskData& mask) {
   return AtLeastOne(int64_t{mask.MaskType} + 1);
 }
+// A rectangle read from a skin may span more than an int32_t holds.
+int64_t WidthOf(const TRect& r) {
+  return int64_t{r.Right} - r.Left;
+}
+int64_t HeightOf(const TRect& r) {
+  return int64_t{r.Bottom} - r.Top;
+}
 
 int32_t CellWidth(const TsMaskData& mask) {
-  return static_cast<int32_t>(mask.R.Width() / CellCount(mask));
+  return static_cast<int32_t>(WidthOf(mask.R) / CellCount(mask));
 }
 int32_t CellHeight(const TsMaskData& mask) {
-  return static_cast<int32_t>(mask.R.Height() / Layers(mask));
+  return static_cast<int32_t>(HeightOf(mask.R) / Layers(mask));
 }
 int32_t DefaultStripWidth(const TsMaskData& mask) {
-  return static_cast<int32_t>(mask.R.Width() / (CellCount(mask) * 3));
+  return static_cast<int32_t>(WidthOf(mask.R) / (CellCount(mask) * 3));
 }
 int32_t DefaultStripHeight(const TsMaskData& mask) {
-  return static_cast<int32_t>(mask.R.Height() / (Layers(mask) * 3));
+  return static_cast<int32_t>(HeightOf(mask.R) / (Layers(mask) * 3));
 }
 
 int32_t StripWidth(int32_t given, const TsMaskData& mask, int32_t fallback) {

@@ -19,7 +19,7 @@ void AppendExternalRecord(std::string_view section, std::string_view key, std::s
                           std::vector<TsMaskData>& masks) {
   const std::string_view file = ExternalFileName(value);
   if (file.find(".BMP") == std::string_view::npos) return;
-  const SkinBitmap* picture = images.Find(file);
+  const TacMemBitmap* picture = images.Find(file);
   if (!picture) return;
   TsMaskData record = MaskWithOwnImage(*picture);
   ReadExternalFields(value, record);
@@ -58,25 +58,25 @@ bool IsMasterBitmapKey(std::string_view section, std::string_view key) {
 
 }  // namespace
 
-TsMaskData MaskWithOwnImage(const SkinBitmap& picture) {
+TsMaskData MaskWithOwnImage(TacMemBitmap picture) {
   TsMaskData record;
-  record.Image = std::make_unique<SkinBitmap>(picture);
   record.R = {0, 0, picture.Width(), picture.Height()};
+  record.Image = std::make_unique<TacMemBitmap>(std::move(picture));
   return record;
 }
 
-SkinBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images) {
+TacMemBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images) {
   const auto name = options.Value("GLOBALINFO", "MASTERBITMAP");
   if (!name || name->empty()) return {};
-  const SkinBitmap* picture = images.Find(*name);
-  return picture ? *picture : SkinBitmap();
+  const TacMemBitmap* picture = images.Find(*name);
+  return picture ? *picture : TacMemBitmap();
 }
 
 void AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
                            DecodedImages& images, std::vector<TsMaskData>& masks) {
   const std::string file = UpperCase(value);
   if (file.find(".BMP") == std::string::npos) return;
-  const SkinBitmap* picture = images.Find(file);
+  const TacMemBitmap* picture = images.Find(file);
   if (!picture) return;
   TsMaskData record = MaskWithOwnImage(*picture);
   record.SectionName = UpperCase(section);

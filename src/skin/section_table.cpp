@@ -46,6 +46,10 @@ void StoreBevel(std::optional<int32_t> value, TsControlBevel& field) {
 
 }  // namespace
 
+TsGradArray GradientOf(std::string_view text) {
+  return text == " " ? TsGradArray() : ParseGradientData(text);
+}
+
 TsGeneralData DefaultSectionRecord() {
   TsGeneralData record;
   record.Color = 16777215;
@@ -86,6 +90,7 @@ void ReadSectionKeys(const SectionValues& values, const SystemColors& system, Ts
   Store(values.Integer("GRADIENTPERCENT"), r.GradientPercent);
   Store(values.Integer("IMAGEPERCENT"), r.ImagePercent);
   Store(values.Text("GRADIENTDATA"), r.GradientData);
+  r.GradientArray = GradientOf(r.GradientData);
   Store(values.Boolean("SHOWFOCUS"), r.ShowFocus);
   Store(values.Boolean("FADINGENABLED"), r.FadingEnabled);
   Store(values.Integer("FADINGINTERVALIN"), r.FadingIntervalIn);
@@ -96,6 +101,7 @@ void ReadSectionKeys(const SectionValues& values, const SystemColors& system, Ts
   StoreBevel(values.Integer("HOTBEVEL"), r.HotBevel);
   Store(values.Integer("HOTGRADIENTPERCENT"), r.HotGradientPercent);
   Store(values.Text("HOTGRADIENTDATA"), r.HotGradientData);
+  r.HotGradientArray = GradientOf(r.HotGradientData);
   Store(values.Integer("HOTIMAGEPERCENT"), r.HotImagePercent);
   Store(values.Integer("BORDERCOLOR1"), r.BorderColor1);
   Store(values.Integer("BORDERCOLOR2"), r.BorderColor2);

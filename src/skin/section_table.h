@@ -26,11 +26,16 @@ class SectionValues {
   virtual std::optional<bool> Boolean(std::string_view key) const = 0;
 };
 
+// The steps of a gradient list; exactly one blank means no gradient. An item that is not a number
+// raises EConvertError.
+TsGradArray GradientOf(std::string_view text);
+
 // Every field at the default of its key.
 TsGeneralData DefaultSectionRecord();
 
 // Sets every field whose key the values give, keys in their fixed order; COLOR is resolved
-// from a system colour.
+// from a system colour and the gradient lists are parsed. A gradient item that is not a number
+// raises EConvertError and leaves the record half read.
 void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& record);
 
 // One record per listed section, in file order (a section written twice gives two equal

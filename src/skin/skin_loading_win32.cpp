@@ -5,7 +5,9 @@
 #include <charconv>
 
 #include "base/errors.h"
+#include "paint/color.h"
 #include "skin/pack_warning_win32.h"
+#include "skin/packed_skin.h"
 #include "skin/program_folder_win32.h"
 #include "skin/skin_flags_win32.h"
 #include "skin/skin_image_source.h"
@@ -19,28 +21,21 @@ namespace {
 
 constexpr const char* kOptionsFile = "Options.dat";
 constexpr const char* SOptionsUnreadable = "its \"Options.dat\" cannot be read";
+constexpr TColor kNoColour = -1;
 
-std::string_view TextOf(TMemoryStream& stream) {
-  return {reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size())};
-}
-
-// The pack's images, as those who look images up by name may see them.
-PackedImages ImagesOf(const TacSkinConvertor& reader) {
-  const TacImageItems& items = reader.Images();
-  const size_t count = std::min(items.size(), static_cast<size_t>(std::max(reader.ImageCount(), 0)));
-  std::vector<PackedImages::Entry> entries;
-  for (size_t i = 0; i < count; ++i) {
-    TMemoryStream& data = *items[i].Data;
-    entries.push_back({items[i].Name, {data.Memory(), static_cast<size_t>(data.Size())}});
-  }
-  return PackedImages(std::move(entries));
-}
-
-std::vector<SectionGradients::Texts> GradientTexts(const SkinModel& model) {
-  std::vector<SectionGradients::Texts> texts;
-  for (const TsGeneralData& section : model.Sections())
-    texts.push_back({section.GradientData, section.HotGradientData});
-  return texts;
+// First the hue turned, then the saturation changed; a setting of 0 leaves its part out, and
+// nothing at all is done when both are 0. No colour (-1) and the key colour stay as they are, so
+// that holes and unset colours keep their meaning.
+std::function<TColor(TColor)> ColourChange(int hueOffset, int saturation) {
+  if (hueOffset == 0 && saturation == 0) return nullptr;
+  // The amount towards grey: the negated setting, as a remainder with the dividend's sign.
+  const int towardsGrey = -saturation % 101;
+  return [hueOffset, towardsGrey](TColor color) {
+    if (color == kNoColour || color == clFuchsia) return color;
+    if (hueOffset != 0) color = ShiftHue(hueOffset, color);
+    if (towardsGrey != 0) color = ShiftSaturation(color, towardsGrey);
+    return color;
+  };
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -93,8 +88,8 @@ void TsSkinManager::LoadPackedSkin() {
       if (warned) return false;  // not a pack at all, and the user was told
       throw Exception(SPackWithoutOptions);
     }
-    PackedImages images = ImagesOf(reader);
-    BuildTables(TextOf(*reader.Options()), images, ResolvedDirectory() + "\\");
+    PackedImages images = PackedImagesOf(reader);
+    BuildTables([&] { model_->Load(OptionsTextOf(reader), images); }, images, ResolvedDirectory() + "\\");
     return true;
   });
 }
@@ -116,7 +111,8 @@ void TsSkinManager::LoadFolderSkin(const std::string& optionsFile, const std::st
     const std::optional<std::vector<uint8_t>> options = ReadWholeFile(optionsFile);
     if (!options) throw Exception(SOptionsUnreadable);
     FolderImages images(folder);
-    BuildTables({reinterpret_cast<const char*>(options->data()), options->size()}, images, folder);
+    const std::string_view text(reinterpret_cast<const char*>(options->data()), options->size());
+    BuildTables([&] { model_->Load(text, images); }, images, folder);
     return true;
   });
 }
@@ -143,29 +139,31 @@ void TsSkinManager::LoadInternalSkin() {
     skinName_ = internalSkins_.Items(0).Name;
   }
   TsStoredSkin& skin = internalSkins_.Items(index);
-  if (skin.Data.Size() == 0) throw Exception(FormatText(SStoredSkinWithoutData, {skin.Name}));
+  if (skin.Data.Size() == 0) {
+    // Stored unpacked: the item's own collections are the skin.
+    PackedImages noImages({});
+    BuildTables([&] { model_->LoadStoredSkin(skin); }, noImages, "");
+    return;
+  }
   TacSkinConvertor reader(ShowPackWarning);
   reader.AttachSource(skin.Data);
   reader.Unpack();
   reader.DetachSource();
   if (reader.Options() == nullptr) throw Exception(FormatText(SSkinNotLoaded, {skin.Name, SPackWithoutOptions}));
-  PackedImages images = ImagesOf(reader);
-  BuildTables(TextOf(*reader.Options()), images, "");
+  PackedImages images = PackedImagesOf(reader);
+  BuildTables([&] { model_->Load(OptionsTextOf(reader), images); }, images, "");
 }
 
-void TsSkinManager::BuildTables(std::string_view optionsText, SkinImageSource& images, const std::string& skinFolder) {
+void TsSkinManager::BuildTables(const std::function<void()>& load, SkinImageSource& skinImages,
+                                const std::string& skinFolder) {
   model_->SkinInfo().SkinFolder = skinFolder;
   try {
-    model_->Load(optionsText, images);
+    load();
     if (!commonSections_.empty()) {
       FolderImages looseFiles(skinFolder);
-      model_->ApplyCommonSections(JoinLines(commonSections_), images, looseFiles);
+      model_->ApplyCommonSections(JoinLines(commonSections_), skinImages, looseFiles);
     }
-    gradients_.Parse(GradientTexts(*model_));
-    if (const ColourChange change = SkinColourChange(hueOffset_, saturation_)) {
-      model_->Recolour(change);
-      gradients_.Recolour(change);
-    }
+    if (const auto change = ColourChange(hueOffset_, saturation_)) model_->Recolour(change);
   } catch (...) {
     ClearTables();
     throw;
@@ -174,7 +172,6 @@ void TsSkinManager::BuildTables(std::string_view optionsText, SkinImageSource& i
 
 void TsSkinManager::ClearTables() {
   model_->Clear();
-  gradients_.Clear();
 }
 
 bool TsSkinManager::SkinActive() const {

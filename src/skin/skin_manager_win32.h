@@ -7,8 +7,8 @@
 // its own uses; it also hooks the application's main window and, once its skin is active,
 // installs the thread hook of the automatic skinning.
 //
-// This header includes no colour definitions (neither the skin model's nor the paint library's
-// nor the framework's), so that it can be included next to any of them.
+// This header includes no colour definitions (neither the skin model's and the paint library's
+// nor the framework's, which clash), so that it can be included next to either.
 #pragma once
 
 #include <windows.h>
@@ -24,7 +24,6 @@
 #include "framework/messages.h"
 #include "skin/anim_effects_win32.h"
 #include "skin/menu_support_win32.h"
-#include "skin/skin_colours_win32.h"
 #include "skin/skin_directory.h"
 #include "skin/stored_skins.h"
 
@@ -39,6 +38,7 @@ class TBitmap;
 class TacSkinningHook;
 class TacMainWindowHook;
 
+using TColor = int32_t;
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
 enum TacSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty = 4 };
@@ -129,11 +129,9 @@ class TsSkinManager : public TComponent {
   // Whether the thread hook of the automatic skinning is in place.
   bool HookInstalled() const { return skinningHook_ != nullptr; }
 
-  // The loaded skin: its tables, its information, its gradients.
+  // The loaded skin: its tables and its information.
   const SkinModel& Skin() const { return *model_; }
   const TsSkinData& SkinData() const;
-  const TsGradArray& GradientArray(int skinIndex) const { return gradients_.Normal(skinIndex); }
-  const TsGradArray& HotGradientArray(int skinIndex) const { return gradients_.Hot(skinIndex); }
 
   // Lookups in the loaded skin; -1 (or the stated fallback) when nothing is found.
   int GetSkinIndex(std::string_view sectionName) const;
@@ -179,7 +177,9 @@ class TsSkinManager : public TComponent {
   // Loads an external skin with `load`, which answers false when it could not and has told the
   // user why already. When it fails either way, the internal skin is loaded instead.
   void LoadExternal(const std::string& where, const std::function<bool()>& load);
-  void BuildTables(std::string_view optionsText, SkinImageSource& images, const std::string& skinFolder);
+  // Builds the tables with `load`, lays the common sections over them (their images taken from
+  // skinImages or the skin folder) and applies hue and saturation. A failure leaves no tables.
+  void BuildTables(const std::function<void()>& load, SkinImageSource& skinImages, const std::string& skinFolder);
   std::string ResolvedDirectory() const;
   void ClearTables();
   bool SkinActive() const;
@@ -197,7 +197,6 @@ class TsSkinManager : public TComponent {
   TacAnimEffects animEffects_;
   TacMenuSupport menuSupport_;
   std::unique_ptr<SkinModel, SkinModelDeleter> model_;
-  SectionGradients gradients_;
   HWND activeControl_ = nullptr;
   std::unique_ptr<TacSkinningHook> skinningHook_;
   std::unique_ptr<TacMainWindowHook> mainWindowHook_;

@@ -7,17 +7,18 @@
 #include "skin/pattern_table.h"
 #include "skin/section_table.h"
 #include "skin/skin_info.h"
+#include "skin/stored_skin_tables.h"
 
 namespace sundrel {
 
 namespace {
 
 // Holes and greys keep their colour, so the key colour stays exact and greys stay grey.
-void RecolourPixels(SkinBitmap& bitmap, const std::function<TColor(TColor)>& change) {
+void RecolourPixels(TacMemBitmap& bitmap, const std::function<TColor(TColor)>& change) {
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       const TColor pixel = bitmap.Pixel(x, y);
-      const bool grey = (pixel & 0xFF) == ((pixel >> 8) & 0xFF) && (pixel & 0xFF) == ((pixel >> 16) & 0xFF);
+      const bool grey = RedOf(pixel) == GreenOf(pixel) && RedOf(pixel) == BlueOf(pixel);
       if (pixel != clFuchsia && !grey) bitmap.SetPixel(x, y, change(pixel));
     }
   }
@@ -29,11 +30,18 @@ void RecolourTextColors(std::array<TColor, 5>& colors, const std::function<TColo
   }
 }
 
+void RecolourGradient(TsGradArray& steps, const std::function<TColor(TColor)>& change) {
+  for (TsGradStep& step : steps) {
+    step.StartColor = change(step.StartColor);
+    step.EndColor = change(step.EndColor);
+  }
+}
+
 }  // namespace
 
 void SkinModel::Load(std::string_view optionsText, SkinImageSource& images) {
   Clear();
-  try {
+  Reindexed([&] {
     const OptionsText options(optionsText);
     DecodedImages pictures(images);
     master_ = LoadMasterBitmap(options, pictures);
@@ -41,18 +49,25 @@ void SkinModel::Load(std::string_view optionsText, SkinImageSource& images) {
     AppendPatternRecords(options, pictures, patterns_, masks_);
     AppendSectionRecords(options, system_, sections_);
     ReadSkinInformation(options, info_);
-  } catch (...) {
-    Reindex();
-    throw;
-  }
-  Reindex();
+  });
+}
+
+void SkinModel::LoadStoredSkin(const TsStoredSkin& skin) {
+  Clear();
+  Reindexed([&] {
+    master_ = StoredMasterBitmap(skin);
+    AppendStoredMaskRecords(skin.Images, masks_);
+    AppendStoredPatternRecords(skin.Patterns, patterns_);
+    AppendStoredSectionRecords(skin.GeneralData, system_, sections_);
+    ReadStoredSkinInformation(skin, info_);
+  });
 }
 
 void SkinModel::Clear() {
   sections_.clear();
   masks_.clear();
   patterns_.clear();
-  master_ = SkinBitmap();
+  master_ = TacMemBitmap();
   // What the next skin does not say must not be left over from this one.
   TsSkinData blank;
   blank.SkinFolder = std::move(info_.SkinFolder);
@@ -71,6 +86,8 @@ void SkinModel::Recolour(const std::function<TColor(TColor)>& change) {
     section.HotColor = change(section.HotColor);
     RecolourTextColors(section.FontColor, change);
     RecolourTextColors(section.HotFontColor, change);
+    RecolourGradient(section.GradientArray, change);
+    RecolourGradient(section.HotGradientArray, change);
   }
   info_.Shadow1Color = change(info_.Shadow1Color);
   info_.BorderColor = change(info_.BorderColor);

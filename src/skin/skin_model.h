@@ -13,7 +13,9 @@
 #include "skin/cached_indexes.h"
 #include "skin/name_index.h"
 #include "skin/skin_image_source.h"
+#include "skin/skin_pack.h"
 #include "skin/skin_records.h"
+#include "skin/stored_skins.h"
 #include "skin/system_colors.h"
 
 namespace sundrel {
@@ -30,6 +32,16 @@ class SkinModel {
   // and is not ends the building with EConvertError; what was built before it stays, and every
   // lookup answers from it.
   void Load(std::string_view optionsText, SkinImageSource& images);
+  // The same for a pack that the reader has unpacked (the stored skin's Data, or an ".asz"
+  // file): its "Options.dat" and its image entries. A reader that holds no options text gives
+  // an empty skin.
+  void LoadFromPack(const TacSkinConvertor& reader);
+
+  // Empties the tables, then builds them from a skin stored unpacked in the program's resources:
+  // the master bitmap and the masks, the patterns and the sections from the item collections, the
+  // skin information from the stored skin's own values, then the cached indexes. Failures are
+  // those of Load.
+  void LoadStoredSkin(const TsStoredSkin& skin);
 
   // Lays extra options text over the loaded skin (the skin manager's CommonSections). Spaces are
   // removed from every line that does not begin with ";". Sections update the record of the
@@ -44,13 +56,14 @@ class SkinModel {
 
   // Gives every colour of the skin through change: the master bitmap's and the mask bitmaps'
   // pixels (not clFuchsia holes, not greys), the sections' fill, hot and text colours (those
-  // that are not -1), and the skin-wide shadow and border colours.
+  // that are not -1) and their gradient steps' colours, and the skin-wide shadow and border
+  // colours.
   void Recolour(const std::function<TColor(TColor)>& change);
 
   const std::vector<TsGeneralData>& Sections() const { return sections_; }
   const std::vector<TsMaskData>& Masks() const { return masks_; }
   const std::vector<TsPatternData>& Patterns() const { return patterns_; }
-  const SkinBitmap& MasterBitmap() const { return master_; }
+  const TacMemBitmap& MasterBitmap() const { return master_; }
   const TsSkinData& SkinInfo() const { return info_; }
   TsSkinData& SkinInfo() { return info_; }
   const CachedIndexes& Indexes() const { return indexes_; }
@@ -91,12 +104,23 @@ class SkinModel {
   const TsGeneralData* GlobalInfo() const;
   // Brings the name indexes and the cached indexes up to date with the tables.
   void Reindex();
+  // Runs the steps that change the tables, then reindexes, also when a step fails.
+  template <class Steps>
+  void Reindexed(Steps&& steps) {
+    try {
+      steps();
+    } catch (...) {
+      Reindex();
+      throw;
+    }
+    Reindex();
+  }
 
   const SystemColors& system_;
   std::vector<TsGeneralData> sections_;
   std::vector<TsMaskData> masks_;
   std::vector<TsPatternData> patterns_;
-  SkinBitmap master_;
+  TacMemBitmap master_;
   TsSkinData info_;
   CachedIndexes indexes_;
   NameIndex sectionIndex_;

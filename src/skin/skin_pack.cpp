@@ -150,10 +150,14 @@ void TacSkinConvertor::UnpackFile(const std::string& fileName, bool freeSource, 
   if (freeSource) DetachSource();
 }
 
-const TacImageItem* TacSkinConvertor::FindImage(std::string_view wantedName) const {
+std::span<const TacImageItem> TacSkinConvertor::SearchedImages() const {
   const auto searched = std::min<size_t>(static_cast<size_t>(std::max(imageCount_, 0)), images_.size());
-  for (size_t i = 0; i < searched; ++i) {
-    if (UpperCase(images_[i].Name) == wantedName) return &images_[i];
+  return std::span(images_).first(searched);
+}
+
+const TacImageItem* TacSkinConvertor::FindImage(std::string_view wantedName) const {
+  for (const TacImageItem& image : SearchedImages()) {
+    if (UpperCase(image.Name) == wantedName) return &image;
   }
   return nullptr;
 }

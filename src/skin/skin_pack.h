@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,6 +81,8 @@ class TacSkinConvertor {
   // The entry count minus one (the pack's images when it holds one options text).
   int32_t ImageCount() const { return imageCount_; }
   const TacImageItems& Images() const { return images_; }
+  // The images that take part in a search by name: the first ImageCount of them.
+  std::span<const TacImageItem> SearchedImages() const;
   // The unpacked "Options.dat", or none.
   TMemoryStream* Options() const { return options_.get(); }
   // The first of the first ImageCount images whose upper-cased name equals the wanted name

@@ -7,27 +7,16 @@
 #include <memory>
 #include <string>
 
-#include "skin/skin_bitmap.h"
-#include "skin/system_colors.h"
+#include "paint/color.h"
+#include "paint/geometry.h"
+#include "paint/gradient.h"
+#include "paint/pixels.h"
 
 namespace sundrel {
 
 enum TsControlBevel : uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRaisedHard, cbLoweredHard };
 
 enum TacImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
-
-// Left, top, right, bottom; right and bottom exclusive.
-struct TRect {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-
-  // Wide, so that no rectangle read from a skin overflows.
-  int64_t Width() const { return int64_t{Right} - Left; }
-  int64_t Height() const { return int64_t{Bottom} - Top; }
-  bool operator==(const TRect&) const = default;
-};
 
 struct TSize {
   int32_t cx = 0;
@@ -36,7 +25,7 @@ struct TSize {
 };
 
 // How one kind of skinned element looks: colours, bevels, text colours, shadow, transparency,
-// gradients and fading. The gradient lists are kept as written.
+// gradients and fading. The gradient lists are kept as written and parsed.
 struct TsGeneralData {
   std::string ParentClass;
   std::string SectionName;
@@ -55,6 +44,7 @@ struct TsGeneralData {
   int32_t Transparency = 0;
   int32_t GradientPercent = 0;
   std::string GradientData;
+  TsGradArray GradientArray;  // empty: no gradient
   int32_t ImagePercent = 0;
   bool ShowFocus = false;
   bool FadingEnabled = false;
@@ -66,6 +56,7 @@ struct TsGeneralData {
   TsControlBevel HotBevel = cbNone;
   int32_t HotGradientPercent = 0;
   std::string HotGradientData;
+  TsGradArray HotGradientArray;
   int32_t HotImagePercent = 0;
   TColor BorderColor1 = 0;
   TColor BorderColor2 = 0;
@@ -74,7 +65,7 @@ struct TsGeneralData {
 // One image of a skin: a rectangle of the master bitmap, or a bitmap of its own, holding
 // ImageCount state cells side by side (and, with MaskType 1, their masks in the lower half).
 struct TsMaskData {
-  std::unique_ptr<SkinBitmap> Image;  // the record's own bitmap; none means the master bitmap
+  std::unique_ptr<TacMemBitmap> Image;  // the record's own bitmap; none means the master bitmap
   std::string SectionName;
   std::string PropertyName;
   TRect R;
@@ -92,7 +83,7 @@ struct TsMaskData {
 
 // A JPEG texture of at least 90,000 pixels, kept whole.
 struct TsPatternData {
-  SkinBitmap Image;
+  TacMemBitmap Image;
   std::string SectionName;
   std::string PropertyName;
 };

@@ -9,6 +9,7 @@
 
 #include "base/stream.h"
 #include "skin/skin_collection.h"
+#include "skin/skin_records.h"
 
 namespace sundrel {
 
@@ -22,7 +23,7 @@ struct TsSkinGeneral {
   std::string SectionName;
   std::string ParentClass;
   int32_t Color = 16777215;
-  int8_t Bevel = 0;  // a TsControlBevel value: 0 cbNone .. 4 cbLoweredHard
+  TsControlBevel Bevel = cbNone;
   int32_t ShadowBlur = 6;
   int32_t ShadowColor = 0;
   bool ShadowDontUse = false;
@@ -45,7 +46,7 @@ struct TsSkinGeneral {
   int32_t FadingIterations = 5;
   int32_t HotColor = 16777215;
   int32_t HotTransparency = 0;
-  int8_t HotBevel = 0;  // a TsControlBevel value
+  TsControlBevel HotBevel = cbNone;
   int32_t HotGradientPercent = 0;
   std::string HotGradientData;
   int32_t HotImagePercent = 0;
@@ -68,7 +69,7 @@ struct TsSkinImage {
   int32_t MaskType = 0;
   int32_t BorderWidth = 0;
   int32_t StretchMode = 0;
-  int8_t ImgType = 0;  // a TacImgType value: 0 itisaBorder, 1 itisaTexture, 2 itisaGlyph
+  TacImgType ImgType = itisaBorder;
   int32_t WL = 0;
   int32_t WR = 0;
   int32_t WT = 0;

@@ -56,9 +56,8 @@ const SystemColors& ClassicSystemColors() {
 }
 
 TColor ResolveColor(TColor color, const SystemColors& system) {
-  const auto bits = static_cast<uint32_t>(color);
-  if ((bits & 0xFF000000u) != 0xFF000000u || color == -1) return color;
-  return system.SysColor(static_cast<int>(bits & 0xFF));
+  if (!IsSystemColor(color) || color == -1) return color;
+  return system.SysColor(color & 0xFF);
 }
 
 }  // namespace sundrel

@@ -1,17 +1,13 @@
-// Colours as skins write them, 0x00BBGGRR, and the system colours that a value may name instead
-// of an RGB triple.
+// The system colours that a skin's colour value may name instead of an RGB triple, and the scheme
+// they resolve against.
 #pragma once
 
-#include <cstdint>
+#include "paint/color.h"
 
 namespace sundrel {
 
-using TColor = int32_t;
-
-// The key colour: pixels of exactly this colour are holes in every skin image.
-inline constexpr TColor clFuchsia = 0x00FF00FF;
 // A system colour value carries 0xFF in its high byte and the system colour number in its low
-// byte.
+// byte (IsSystemColor).
 inline constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000F);
 inline constexpr TColor clWindow = static_cast<TColor>(0xFF000005);
 

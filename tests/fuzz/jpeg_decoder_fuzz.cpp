@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
-    const sundrel::SkinBitmap bitmap = sundrel::DecodeJpeg({data, size});
+    const sundrel::TacMemBitmap bitmap = sundrel::DecodeJpeg({data, size});
     if (bitmap.Width() <= 0 || bitmap.Height() <= 0) std::abort();
     volatile sundrel::TColor corner = bitmap.Pixel(bitmap.Width() - 1, bitmap.Height() - 1);
     (void)corner;

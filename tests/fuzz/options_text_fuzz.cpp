@@ -76,7 +76,10 @@ void Exercise(const SkinModel& model) {
     const TSize cell = model.GetMaskCellSize(i);
     volatile int64_t sink = int64_t{cell.cx} + cell.cy + model.MaskWidthLeft(i) + model.MaskWidthTop(i) +
                             model.MaskWidthRight(i) + model.MaskWidthBottom(i);
-    for (int state = 0; state < 4; ++state) sink = sink + StateMaskRect(model.Masks()[i], state).Width();
+    for (int state = 0; state < 4; ++state) {
+      const TRect mask = StateMaskRect(model.Masks()[i], state);
+      sink = sink + (int64_t{mask.Right} - mask.Left);
+    }
   }
   volatile TColor colors = model.GetGlobalColor() ^ model.GetGlobalFontColor() ^ model.GetGlobalHotColor();
   (void)colors;

@@ -23,6 +23,34 @@ TEST(MemBitmap, RowsArePaddedAndMayRunBottomUp) {
   EXPECT_FALSE(empty.Pixels().Is24Bit());
 }
 
+TEST(MemBitmap, CopiesOwnTheirPixelsAndMovesLeaveTheSourceEmpty) {
+  for (bool bottomUp : {false, true}) {
+    TacMemBitmap original = testing::BitmapOf(2, 2, {1, 2, 3, 4}, bottomUp);
+    TacMemBitmap copy = original;
+    copy.SetPixel(0, 1, RGBColor(10, 20, 30));
+    EXPECT_EQ(original.Pixel(0, 1), 3);
+    EXPECT_EQ(copy.Pixel(0, 1), RGBColor(10, 20, 30));
+    EXPECT_EQ(copy.Pixels().RowDelta, original.Pixels().RowDelta);
+    EXPECT_EQ(testing::PixelAt(copy.Pixels(), 1, 0), 2);
+
+    const uint8_t* row0 = copy.Pixels().Row0;
+    TacMemBitmap moved = std::move(copy);
+    EXPECT_EQ(moved.Pixels().Row0, row0);  // views of the pixels stay good
+    EXPECT_TRUE(copy.Empty());
+    EXPECT_EQ(copy.Width(), 0);
+    copy = moved;
+    EXPECT_EQ(copy.Pixel(0, 1), RGBColor(10, 20, 30));
+  }
+  EXPECT_TRUE(TacMemBitmap().Empty());
+}
+
+TEST(MemBitmap, SetPixelLeavesTheFourthByteAlone) {
+  TacMemBitmap bitmap = testing::BitmapOf(2, 2, {1, 2, 3, 4}, false, 4);
+  bitmap.SetPixel(1, 1, RGBColor(10, 20, 30));
+  EXPECT_EQ(bitmap.Pixel(1, 1), RGBColor(10, 20, 30));
+  EXPECT_EQ(bitmap.Row(1)[7], 0x5A);  // as the fixture wrote it
+}
+
 TEST(FastAccess, AttachNeedsTwoByTwoPixelsOfItsFormat) {
   struct Case {
     int width, height, bytesPerPixel;

@@ -43,7 +43,7 @@ TEST(JpegDecoder, DecodesColourGreyAndProgressiveImages) {
   for (const auto& c : cases) {
     const Bytes file = test::MakeJpeg(320, 300, c.color, c.layout);
     ASSERT_TRUE(LooksLikeJpeg(file)) << c.name;
-    const SkinBitmap bitmap = DecodeJpeg(file);
+    const TacMemBitmap bitmap = DecodeJpeg(file);
     ASSERT_EQ(bitmap.Width(), 320) << c.name;
     ASSERT_EQ(bitmap.Height(), 300) << c.name;
     // Away from the edges between quarters, where the compression blurs.

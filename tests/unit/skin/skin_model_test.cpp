@@ -138,6 +138,33 @@ TEST(SkinModel, BuildsOneSectionRecordPerSectionInFileOrder) {
   EXPECT_EQ(form.HotColor, 16777215);
 }
 
+TEST(SkinModel, ParsesTheGradientLists) {
+  const SkinModel model = LoadedModel();
+  const TsGradArray button = {{16777215, 11237449, 99, gdVertical}, {11237449, 11237449, 0, gdVertical}};
+  EXPECT_EQ(model.Sections()[model.GetSkinIndex("BUTTON")].GradientArray, button);
+  EXPECT_EQ(model.Sections()[model.GetSkinIndex("BUTTON_HUGE")].GradientArray, button);  // inherited
+
+  // One blank (the default) and the empty hot default are no gradient.
+  const TsGeneralData& form = model.Sections()[model.GetSkinIndex("FORM")];
+  EXPECT_TRUE(form.GradientArray.empty());
+  EXPECT_TRUE(form.HotGradientArray.empty());
+}
+
+TEST(SkinModel, AGradientItemThatIsNotANumberEndsTheLoad) {
+  Fixture fixture;
+  PackedImages images = fixture.Images();
+  SkinModel model;
+  try {
+    model.Load("[A]\nCOLOR=1\n[B]\nGRADIENTDATA=1;2;x;4;5\n[C]\nCOLOR=3\n", images);
+    ADD_FAILURE() << "no error";
+  } catch (const EConvertError& error) {
+    EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
+  }
+  ASSERT_EQ(model.Sections().size(), 1u);
+  EXPECT_EQ(model.GetSkinIndex("A"), 0);
+  EXPECT_EQ(model.GetSkinIndex("B"), -1);
+}
+
 TEST(SkinModel, ReadsTheSkinInformation) {
   const SkinModel model = LoadedModel();
   const TsSkinData& info = model.SkinInfo();
@@ -368,7 +395,7 @@ TEST(SkinModel, CommonSectionsAreLaidOverTheSkin) {
   const size_t masks = model.Masks().size();
 
   model.ApplyCommonSections(
-      " [ BUTTON ] \r\n TRANSPARENCY = 30 \r\n"
+      " [ BUTTON ] \r\n TRANSPARENCY = 30 \r\n HOTGRADIENTDATA = 255; 0; 100; 1; 0 \r\n"
       "[NEWBUTTON]\nPARENTCLASS=button\nCOLOR=255\nSHOWFOCUS=FALSE\n"
       "[EXTRA]\nFRAME=extra.bmp\nBOX=#(0,0,30,20)(3,1,4)\nHOT=small.jpeg\n"
       "[GLOBALINFO]\nGRIP=EXTRA.BMP\n",
@@ -377,6 +404,8 @@ TEST(SkinModel, CommonSectionsAreLaidOverTheSkin) {
   const TsGeneralData& button = model.Sections()[model.GetSkinIndex("BUTTON")];
   EXPECT_EQ(button.Transparency, 30);
   EXPECT_TRUE(button.ShowFocus);
+  EXPECT_EQ(button.HotGradientArray, (TsGradArray{{255, 0, 100, gdHorizontal}}));
+  EXPECT_EQ(button.GradientArray.size(), 2u);
 
   ASSERT_EQ(model.Sections().size(), sections + 2);
   const TsGeneralData& added = model.Sections()[model.GetSkinIndex("NEWBUTTON")];
@@ -384,6 +413,7 @@ TEST(SkinModel, CommonSectionsAreLaidOverTheSkin) {
   EXPECT_EQ(added.Color, 255);
   EXPECT_FALSE(added.ShowFocus);
   EXPECT_EQ(added.GradientData, button.GradientData);  // from its base record
+  EXPECT_EQ(added.GradientArray, button.GradientArray);
   EXPECT_EQ(model.Sections()[model.GetSkinIndex("EXTRA")].ShadowBlur, 6);
 
   EXPECT_EQ(model.Masks().size(), masks + 3);
@@ -391,6 +421,20 @@ TEST(SkinModel, CommonSectionsAreLaidOverTheSkin) {
   EXPECT_EQ(model.Masks()[model.GetMaskIndexDirect("EXTRA", "BOX")].BorderWidth, 4);
   EXPECT_GE(model.GetTextureIndex(model.GetSkinIndex("EXTRA"), "EXTRA", "HOT"), 0);
   EXPECT_EQ(model.GetMaskIndexDirect("GLOBALINFO", "GRIP"), -1);
+}
+
+TEST(SkinModel, ABadGradientInTheCommonSectionsLeavesTheRecordAsItWas) {
+  Fixture fixture;
+  PackedImages images = fixture.Images();
+  SkinModel model;
+  model.Load(kOptions, images);
+  EXPECT_THROW(model.ApplyCommonSections("[BUTTON]\nTRANSPARENCY=30\nGRADIENTDATA=1;2;3;4;5;6;7;x;9;10\n[NEW]\n",
+                                         images, images),
+               EConvertError);
+  const TsGeneralData& button = model.Sections()[model.GetSkinIndex("BUTTON")];
+  EXPECT_EQ(button.Transparency, 0);
+  EXPECT_EQ(button.GradientData, "16777215;11237449;99;0;0;11237449;11237449;0;0;0");
+  EXPECT_EQ(model.GetSkinIndex("NEW"), -1);
 }
 
 TEST(SkinModel, RecolourChangesColoursButNotHolesOrGreys) {
@@ -404,6 +448,9 @@ TEST(SkinModel, RecolourChangesColoursButNotHolesOrGreys) {
   EXPECT_EQ(huge.Image->Pixel(0, 0), 0x00AA00);
   const TsGeneralData& global = model.Sections()[0];
   EXPECT_EQ(global.FontColor, (std::array<TColor, 5>{0xFF0000, -1, -1, -1, -1}));
+  const TsGradArray& gradient = model.Sections()[model.GetSkinIndex("BUTTON")].GradientArray;
+  EXPECT_EQ(gradient[0].StartColor, 16777215);
+  EXPECT_EQ(gradient[0].EndColor, 0x4978AB);  // 11237449 is 0xAB7849
   EXPECT_EQ(model.SkinInfo().BorderColor, 123 << 16);
 }
 

@@ -11,6 +11,8 @@
 // After <cstdio>: jpeglib.h needs FILE and size_t.
 #include <jpeglib.h>
 
+#include "skin/image_limits.h"
+
 namespace sundrel::test {
 
 namespace {
@@ -164,7 +166,7 @@ Bytes MakeJpeg(int width, int height, TColor (*color)(int x, int y), const JpegL
   return out;
 }
 
-void ExpectDecodeErrors(SkinBitmap (*decode)(std::span<const uint8_t>), const char* kind,
+void ExpectDecodeErrors(TacMemBitmap (*decode)(std::span<const uint8_t>), const char* kind,
                         std::span<const BadImage> cases) {
   const std::string prefix = std::string(kind) + " image is not valid (";
   for (const BadImage& c : cases) {
@@ -179,7 +181,7 @@ void ExpectDecodeErrors(SkinBitmap (*decode)(std::span<const uint8_t>), const ch
   }
 }
 
-Grid GridOf(const SkinBitmap& bitmap) {
+Grid GridOf(const TacMemBitmap& bitmap) {
   Grid grid{bitmap.Width(), bitmap.Height(), {}};
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) grid.pixels.push_back(bitmap.Pixel(x, y));

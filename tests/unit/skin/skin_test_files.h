@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "skin/skin_bitmap.h"
-#include "skin/system_colors.h"
+#include "paint/color.h"
+#include "paint/pixels.h"
 
 namespace sundrel::test {
 
@@ -56,10 +56,10 @@ struct BadImage {
   const char* reason;  // a part of the message
 };
 // Each file must raise EInvalidGraphic "<kind> image is not valid (...reason...)".
-void ExpectDecodeErrors(SkinBitmap (*decode)(std::span<const uint8_t>), const char* kind,
+void ExpectDecodeErrors(TacMemBitmap (*decode)(std::span<const uint8_t>), const char* kind,
                         std::span<const BadImage> cases);
 
 // The decoded picture as a grid, for comparisons.
-Grid GridOf(const SkinBitmap& bitmap);
+Grid GridOf(const TacMemBitmap& bitmap);
 
 }  // namespace sundrel::test

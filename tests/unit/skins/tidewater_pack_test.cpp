@@ -7,12 +7,10 @@
 #include <sstream>
 
 #include "skin/skin_pack.h"
+#include "tidewater_facts.h"
 
 namespace sundrel {
 namespace {
-
-using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 // The figures of the pack the build makes from skins/ (they change whenever the art or the
 // options change, and so does this record of them).
@@ -21,43 +19,7 @@ constexpr int64_t kOptionsSize = 10849;
 constexpr int64_t kMasterSize = 156918;
 constexpr int64_t kButtonHugeSize = 165942;
 
-struct Section {
-  std::string name;
-  std::vector<std::pair<std::string, std::string>> keys;
-
-  std::string Value(const std::string& key) const {
-    for (const auto& [k, v] : keys) {
-      if (k == key) return v;
-    }
-    return {};
-  }
-  bool Has(const std::string& key) const {
-    for (const auto& [k, v] : keys) {
-      if (k == key) return true;
-    }
-    return false;
-  }
-};
-
-std::string Trim(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::vector<Section> ReadSections(const std::string& text) {
-  std::vector<Section> sections;
-  std::stringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    line = Trim(line);
-    if (line.empty() || line[0] == ';') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      sections.push_back({line.substr(1, line.size() - 2), {}});
-    } else if (const size_t equals = line.find('='); equals != std::string::npos && !sections.empty()) {
-      sections.back().keys.emplace_back(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
-    }
-  }
-  return sections;
-}
+using Section = test::OptionsSection;
 
 struct Bitmap {
   int width = 0, height = 0, bitsPerPixel = 0;
@@ -89,7 +51,7 @@ class TidewaterPackTest : public ::testing::Test {
     reader->UnpackFile(SUNDREL_TIDEWATER_PACK, false);
     ASSERT_NE(reader->Options(), nullptr) << "no pack at " << SUNDREL_TIDEWATER_PACK;
     TMemoryStream& options = *reader->Options();
-    sections = ReadSections(std::string(reinterpret_cast<const char*>(options.Memory()), options.Size()));
+    sections = test::ReadSections(std::string(reinterpret_cast<const char*>(options.Memory()), options.Size()));
   }
   static void TearDownTestSuite() { delete reader; }
 
@@ -140,79 +102,8 @@ TEST_F(TidewaterPackTest, DefinesTheSixtyOneSectionsInOrderWithTheirParents) {
     names.push_back(section.name);
     if (section.Has("PARENTCLASS")) parents[section.name] = section.Value("PARENTCLASS");
   }
-  EXPECT_THAT(names, ElementsAreArray({"GLOBALINFO",
-                                       "SPLITTER",
-                                       "MENUITEM",
-                                       "MAINMENU",
-                                       "COMBOBOX",
-                                       "MENULINE",
-                                       "PAGECONTROL",
-                                       "SCROLLBAR1H",
-                                       "SCROLLBAR2H",
-                                       "SCROLLBAR1V",
-                                       "SCROLLBAR2V",
-                                       "STATUSBAR",
-                                       "DIVIDER",
-                                       "GROUPBOX",
-                                       "PAGECONTROLBOTTOM",
-                                       "TABCONTROL",
-                                       "TABCONTROLBOTTOM",
-                                       "TABCONTROLLEFT",
-                                       "TABCONTROLRIGHT",
-                                       "PAGECONTROLRIGHT",
-                                       "PAGECONTROLLEFT",
-                                       "CALCPANEL",
-                                       "FORMTITLE",
-                                       "PANEL_LOW",
-                                       "DIALOG",
-                                       "TOOLBAR",
-                                       "PANEL",
-                                       "EDIT",
-                                       "DRAGBAR",
-                                       "FLATCOMBOBOX",
-                                       "PROGRESSH",
-                                       "PROGRESSV",
-                                       "GAUGE",
-                                       "TABBOTTOM",
-                                       "TABTOP",
-                                       "TABLEFT",
-                                       "TABRIGHT",
-                                       "SCROLLBTNBOTTOM",
-                                       "SCROLLBTNLEFT",
-                                       "SCROLLBTNRIGHT",
-                                       "SCROLLBTNTOP",
-                                       "SCROLLSLIDERH",
-                                       "SCROLLSLIDERV",
-                                       "SPEEDBUTTON_SMALL",
-                                       "FORM",
-                                       "FLATEDIT",
-                                       "BAR",
-                                       "BARPANEL",
-                                       "WEBBUTTON",
-                                       "RADIOBUTTON",
-                                       "CHECKBOX",
-                                       "BUTTON_BIG",
-                                       "BUTTON",
-                                       "BARTITLE",
-                                       "SPEEDBUTTON",
-                                       "TOOLBUTTON",
-                                       "EXTRALINE",
-                                       "GRIPH",
-                                       "HINT",
-                                       "TRACKBAR",
-                                       "BUTTON_HUGE"}));
-  EXPECT_EQ(parents, (std::map<std::string, std::string>{{"SPLITTER", "SPEEDBUTTON_SMALL"},
-                                                         {"COMBOBOX", "EDIT"},
-                                                         {"FLATCOMBOBOX", "FLATEDIT"},
-                                                         {"DIALOG", "FORM"},
-                                                         {"BUTTON_BIG", "BUTTON"},
-                                                         {"PAGECONTROLBOTTOM", "PAGECONTROL"},
-                                                         {"PAGECONTROLLEFT", "PAGECONTROL"},
-                                                         {"PAGECONTROLRIGHT", "PAGECONTROL"},
-                                                         {"TABCONTROL", "PAGECONTROL"},
-                                                         {"TABCONTROLBOTTOM", "PAGECONTROLBOTTOM"},
-                                                         {"TABCONTROLLEFT", "PAGECONTROLLEFT"},
-                                                         {"TABCONTROLRIGHT", "PAGECONTROLRIGHT"}}));
+  EXPECT_EQ(names, test::kTidewaterSections);
+  EXPECT_EQ(parents, test::kTidewaterParents);
 }
 
 struct Fact {

@@ -22,7 +22,7 @@ class SkinTables : public ::testing::Test {
   }
 
   const TsGeneralData& Panel() const { return manager->Skin().Sections().at(manager->GetSkinIndex("PANEL")); }
-  const SkinBitmap& OwnBitmap() const {
+  const TacMemBitmap& OwnBitmap() const {
     const int mask = manager->GetMaskIndexDirect("PANEL", "BORDERSMASK");
     return *manager->Skin().Masks().at(mask).Image;
   }
@@ -32,6 +32,7 @@ class SkinTables : public ::testing::Test {
 };
 
 TEST_F(SkinTables, HalfATurnOfHueMakesRedCyanAndLeavesGreysTheKeyColourAndNoColour) {
+  ASSERT_EQ(Panel().GradientArray, (TsGradArray{{kRed, kOrange, 100, 0}}));
   manager->SetHueOffset(180);
 
   EXPECT_EQ(Panel().Color, kCyan);
@@ -41,11 +42,13 @@ TEST_F(SkinTables, HalfATurnOfHueMakesRedCyanAndLeavesGreysTheKeyColourAndNoColo
   EXPECT_EQ(Panel().FontColor[2], -1);
   EXPECT_EQ(manager->SkinData().Shadow1Color, kCyan);
   EXPECT_EQ(manager->SkinData().BorderColor, kGrey);
-  const SkinBitmap& master = manager->Skin().MasterBitmap();
+  const TacMemBitmap& master = manager->Skin().MasterBitmap();
   EXPECT_EQ(master.Pixel(0, 0), kCyan);
   EXPECT_EQ(master.Pixel(1, 0), kGrey);
   EXPECT_EQ(master.Pixel(2, 0), kKey);
   EXPECT_EQ(OwnBitmap().Pixel(0, 0), kCyan);
+
+  EXPECT_EQ(Panel().GradientArray, (TsGradArray{{kCyan, 0xC86400, 100, 0}}));
 
   // Each change starts again from the skin as written.
   manager->SetHueOffset(0);
@@ -83,6 +86,24 @@ TEST_F(SkinTables, CommonSectionsAreLaidOverTheSkinWithoutTheirSpaces) {
   EXPECT_EQ(manager->Skin().Sections()[manager->GetSkinIndex("EXTRA")].Color, 0x00FF00);
   EXPECT_EQ(manager->CommonSections()[1], "COLOR=65280");
   EXPECT_EQ(manager->CommonSections()[2], "; a comment keeps its spaces");
+}
+
+TEST(StoredSkin, WithoutPackedDataItsOwnCollectionsAreTheSkin) {
+  TsStoredSkins stored;
+  TsStoredSkin& skin = stored.Add();
+  skin.Name = "Plain";
+  skin.Version = 3;
+  TsSkinGeneral& panel = skin.GeneralData.Add();
+  panel.SectionName = "PANEL";
+  panel.Color = kRed;
+  TOwned<TsSkinManager> manager(new TsSkinManager(nullptr));
+  manager->SetInternalSkins(stored);
+  manager->SetHueOffset(180);
+  manager->SetSkinName("Plain");
+
+  EXPECT_EQ(manager->SkinInfo(), "3");
+  ASSERT_EQ(manager->GetSkinIndex("PANEL"), 0);
+  EXPECT_EQ(manager->Skin().Sections()[0].Color, kCyan);
 }
 
 TEST(FolderSkin, IsReadFromItsFolderWithItsLooseImages) {
