@@ -15,6 +15,7 @@
 #include "base/utf.h"
 #include "framework/file_checks.h"
 #include "framework/message_form.h"
+#include "skin/internal_skin_win32.h"
 
 namespace sundrel {
 
@@ -69,6 +70,9 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   SetClientSize(508, 231);
   OnCreate = Handler(&Tfrmmain::FormCreate);
 
+  // First, so that it is the default manager before any control exists; it loads its skin when
+  // its skin name is set and announces it once the window's components are loaded.
+  CreateSkinManager();
   sPageControl1 = Place<TsPageControl>(this, this, "sPageControl1", {0, 0, 508, 200});
   sPageControl1->SetAlign(alClient);
   CreateSplitPage();
@@ -181,6 +185,20 @@ void Tfrmmain::CreateBottomPanel() {
   sbtn4->SetCaption("退出");
   sbtn4->OnClick = Handler(&Tfrmmain::sbtn4Click);
   sbtn4->SetTabOrder(0);
+}
+
+void Tfrmmain::CreateSkinManager() {
+  sSkinManager1 = new TsSkinManager(this);
+  sSkinManager1->SetName("sSkinManager1");
+  AddInternalSkin(sSkinManager1->InternalSkins());
+  TacMenuSupport& menus = sSkinManager1->MenuSupport();
+  menus.IcoLineSkin = "ICOLINE";
+  menus.ExtraLineFont().SetName("MS Sans Serif");
+  menus.ExtraLineFont().SetHeight(-11);
+  menus.ExtraLineFont().SetColor(clWindowText);
+  sSkinManager1->SetSkinDirectory("c:\\Skins");
+  sSkinManager1->SetSkinInfo("5.4");
+  sSkinManager1->SetSkinName(kInternalSkinName);
 }
 
 void Tfrmmain::CreateNonVisualComponents() {

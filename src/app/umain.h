@@ -13,6 +13,7 @@
 #include "framework/forms.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "skin/skin_manager_win32.h"
 
 namespace sundrel {
 
@@ -25,6 +26,7 @@ class Tfrmmain : public TForm {
   TsTabSheet* sTabSheet1;
   TsTabSheet* sTabSheet2;
   TsPanel* sPanel1;
+  TsSkinManager* sSkinManager1;
   TsButton* sbtn2;
   TsEdit* sedt1;
   TsOpenDialog* sod1;
@@ -64,6 +66,7 @@ class Tfrmmain : public TForm {
   void CreateSplitPage();
   void CreateMergePage();
   void CreateBottomPanel();
+  void CreateSkinManager();
   void CreateNonVisualComponents();
   TNotifyEvent Handler(void (Tfrmmain::*method)(TObject*));
 };

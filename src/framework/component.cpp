@@ -68,6 +68,9 @@ void TComponent::BeginLoading() {
 }
 
 void TComponent::EndLoading() {
+  // Everything is built: the components see this one as loaded while each of them is told, as a
+  // skin announced from one of them must reach the whole form.
+  state_ &= ~csLoading;
   // A component that is freed while the others load drops out of the list (RemoveComponent).
   for (size_t i = 0; i < loading_.size(); ++i) loading_[i]->Loaded();
   loading_.clear();

@@ -5,7 +5,7 @@
 
 namespace sundrel {
 
-COLORREF ColorToRGB(TColor color) {
+COLORREF ColorRefOf(TColor color) {
   if (color < 0) return GetSysColor(color & 0xFF);
   return static_cast<COLORREF>(color);
 }
@@ -81,7 +81,7 @@ void TBrush::SetColor(TColor color) {
 
 HBRUSH TBrush::Handle() const {
   if (style_ == TBrushStyle::bsClear) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  if (!handle_) handle_.reset(CreateSolidBrush(ColorToRGB(color_)));
+  if (!handle_) handle_.reset(CreateSolidBrush(ColorRefOf(color_)));
   return handle_.get();
 }
 
@@ -92,7 +92,7 @@ void TCanvas::FillRect(const RECT& rect) {
 int TCanvas::DrawText(std::string_view text, RECT& rect, UINT flags) {
   std::wstring wide = ToWide(text);
   SelectObjectGuard font(dc_, font_.Handle());
-  SetTextColor(dc_, ColorToRGB(font_.Color()));
+  SetTextColor(dc_, ColorRefOf(font_.Color()));
   SetBkMode(dc_, TRANSPARENT);
   return ::DrawTextW(dc_, wide.data(), static_cast<int>(wide.size()), &rect, flags);
 }

@@ -10,28 +10,27 @@
 
 #include "framework/gdi_handles.h"
 #include "framework/object.h"
+#include "paint/color.h"
 
 namespace sundrel {
 
-// 0x00BBGGRR, or a system colour: 0x80000000 plus the system's colour index.
-using TColor = int32_t;
+// TColor (paint/color.h): 0x00BBGGRR, or a system colour: 0x80000000 plus the system's colour
+// index.
 
 inline constexpr TColor SystemColor(int index) {
   return static_cast<TColor>(0x80000000u | unsigned(index));
 }
 
-inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
 inline constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
 inline constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
 inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
 
-// The plain 0x00BBGGRR value; system colours are looked up now.
-COLORREF ColorToRGB(TColor color);
+// The plain 0x00BBGGRR value for the system's drawing calls; system colours are looked up now.
+// (Not ColorToRGB: the paint library, linked into the same program, has one of that name.)
+COLORREF ColorRefOf(TColor color);
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;

@@ -31,7 +31,7 @@ void TPanel::PaintWindow(HDC dc) {
   const std::wstring caption = ToWide(Caption());
   if (caption.empty()) return;
   SelectObjectGuard font(dc, Font().Handle());
-  SetTextColor(dc, ColorToRGB(Font().Color()));
+  SetTextColor(dc, ColorRefOf(Font().Color()));
   SetBkMode(dc, TRANSPARENT);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

@@ -407,8 +407,8 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetTextColor(dc, ColorToRGB(Font().Color()));
-      SetBkColor(dc, ColorToRGB(Color()));
+      SetTextColor(dc, ColorRefOf(Font().Color()));
+      SetBkColor(dc, ColorRefOf(Color()));
       message.Result = reinterpret_cast<LRESULT>(BackgroundBrush());
       return;
     }

@@ -1,0 +1,176 @@
+// Broadcasts: a command reaches a control tree once per skinned element, and every form of the
+// application in a fixed order, skipping the forms that pass commands on themselves.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "framework/forms.h"
+#include "framework/label.h"
+#include "framework/panel.h"
+#include "framework_test_support.h"
+#include "probed_panel.h"
+#include "skin/broadcast_win32.h"
+#include "skin/skin_command_win32.h"
+#include "skin_command_log.h"
+
+namespace sundrel {
+namespace {
+
+using sundrel::testing::SkinCommandLog;
+using sundrel::testing::TProbedPanel;
+using Route = SkinCommandLog::Route;
+using Entries = std::vector<SkinCommandLog::Entry>;
+
+// A label that runs an action when it hears a command, or while it is being freed.
+class TActingLabel : public TLabel {
+ public:
+  using TLabel::TLabel;
+  std::function<void()> onCommand;
+  std::function<void()> whileFreed;
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SM_SKINCMD && onCommand) onCommand();
+    TLabel::WndProc(message);
+  }
+  void BeforeDestruction() override {
+    TLabel::BeforeDestruction();
+    if (whileFreed) whileFreed();
+  }
+};
+
+template <class T>
+T* Child(TWinControl* parent) {
+  auto* child = new T(parent);
+  child->SetParent(parent);
+  return child;
+}
+
+class Broadcasts : public sundrel::testing::FrameworkTest {
+ protected:
+  void TearDown() override {
+    FormsWithProvider().clear();
+    FrameworkTest::TearDown();
+  }
+
+  TForm* NewForm() {
+    auto* form = application->CreateForm<TForm>();
+    form->HandleNeeded();
+    return form;
+  }
+
+  SkinCommandLog log;
+};
+
+TEST_F(Broadcasts, ASkinnedChildInsideAnUnskinnedPanelHearsTheCommandOnce) {
+  TForm* form = NewForm();
+  auto* plain = Child<TPanel>(form);
+  auto* skinned = Child<TProbedPanel>(plain);
+  auto* inner = Child<TLabel>(skinned);
+  auto* label = Child<TLabel>(plain);
+  form->HandleNeeded();
+  log.Watch(*plain, "plain");
+  log.Watch(*skinned, "skinned");
+  log.Watch(*inner, "inner");
+  log.Watch(*label, "label");
+
+  BroadcastToChildren(form, SkinCommand(SMC_REFRESH, 42));
+
+  // The unskinned panel is asked in its record and through its window, then passed through; the
+  // skinned one answers in its record and gets the command through its window, keeping it from
+  // its own children.
+  EXPECT_EQ(log.Entries(), (Entries{{"plain", SMC_IS_SKINNED, 0, Route::Method},
+                                    {"plain", SMC_IS_SKINNED, 0, Route::Window},
+                                    {"skinned", SMC_IS_SKINNED, 0, Route::Method},
+                                    {"skinned", SMC_REFRESH, 42, Route::Window},
+                                    {"label", SMC_REFRESH, 42, Route::Method}}));
+}
+
+TEST_F(Broadcasts, TheChildWalkSurvivesReceiversThatFreeSiblingsAndStopsAtOneBeingFreed) {
+  TForm* form = NewForm();
+  auto* first = Child<TActingLabel>(form);
+  auto* second = Child<TActingLabel>(form);
+  auto* third = Child<TActingLabel>(form);
+  log.Watch(*first, "first");
+  log.Watch(*second, "second");
+  log.Watch(*third, "third");
+
+  first->onCommand = [&] {
+    if (third != nullptr) std::exchange(third, nullptr)->Free();
+  };
+  BroadcastToChildren(form, SkinCommand(SMC_REFRESH));
+  EXPECT_EQ(log.Entries(),
+            (Entries{{"first", SMC_REFRESH, 0, Route::Method}, {"second", SMC_REFRESH, 0, Route::Method}}));
+
+  // A control that tells its siblings while it is being freed: the walk ends at it.
+  log.Clear();
+  first->onCommand = nullptr;
+  auto* last = Child<TActingLabel>(form);
+  log.Watch(*last, "last");
+  second->whileFreed = [&] { BroadcastToChildren(form, SkinCommand(SMC_STOP_FADING)); };
+  std::exchange(second, nullptr)->Free();
+  EXPECT_EQ(log.Entries(), (Entries{{"first", SMC_STOP_FADING, 0, Route::Method}}));
+}
+
+TEST_F(Broadcasts, FormsHearItLastCreatedFirstThenTheFormsWithProviders) {
+  TForm* first = NewForm();
+  auto* firstLabel = Child<TLabel>(first);
+  TForm* second = NewForm();
+  auto* secondLabel = Child<TLabel>(second);
+  auto* windowless = application->CreateForm<TForm>();  // never shown, so it has no window
+  TForm* loading = NewForm();
+  loading->BeginLoading();
+  TForm* handled = NewForm();  // its window answers that it is skinned
+  TForm* provided = NewForm();
+  auto* providedLabel = Child<TLabel>(provided);
+  auto* notAForm = new TComponent(application.get());
+  FormsWithProvider() = {nullptr, notAForm, provided};
+
+  log.Watch(*first, "first");
+  log.Watch(*firstLabel, "first.label");
+  log.Watch(*second, "second");
+  log.Watch(*secondLabel, "second.label");
+  log.Watch(*windowless, "windowless");
+  log.Watch(*loading, "loading");
+  log.WatchWindow(handled->Handle(), "handled", 1);
+  log.WatchWindow(provided->Handle(), "provided", 1);
+  log.Watch(*providedLabel, "provided.label");
+
+  const LPARAM manager = 0x1234;
+  BroadcastToForms(SMC_SKIN_SET, manager);
+
+  EXPECT_EQ(log.Only(SMC_SKIN_SET), (Entries{{"windowless", SMC_SKIN_SET, manager, Route::Method},
+                                             {"second", SMC_SKIN_SET, manager, Route::Window},
+                                             {"second.label", SMC_SKIN_SET, manager, Route::Method},
+                                             {"first", SMC_SKIN_SET, manager, Route::Window},
+                                             {"first.label", SMC_SKIN_SET, manager, Route::Method},
+                                             {"provided", SMC_SKIN_SET, manager, Route::Window},
+                                             {"provided.label", SMC_SKIN_SET, manager, Route::Method}}));
+  EXPECT_FALSE(windowless->HandleAllocated()) << "a broadcast must not create windows";
+  // The four forms with windows that are not loading were each asked twice, on the first walk.
+  EXPECT_EQ(log.Only(SMC_IS_SKINNED).size(), 8u);
+}
+
+TEST_F(Broadcasts, AMultiDocumentParentsClientHearsItAndChildFormsAreLeftToIt) {
+  TForm* parent = NewForm();
+  CLIENTCREATESTRUCT client{nullptr, 0xFF00};
+  HWND clientWindow = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent->Handle(),
+                                      nullptr, GetModuleHandleW(nullptr), &client);
+  ASSERT_NE(clientWindow, nullptr);
+  ASSERT_EQ(MdiClientOf(parent), clientWindow);
+  TForm* child = NewForm();
+  SetWindowLongW(child->Handle(), GWL_EXSTYLE, GetWindowLongW(child->Handle(), GWL_EXSTYLE) | WS_EX_MDICHILD);
+  ASSERT_TRUE(IsMdiChild(child));
+
+  log.Watch(*parent, "parent");
+  log.WatchWindow(clientWindow, "client");
+  log.Watch(*child, "child");
+  BroadcastToForms(SMC_REFRESH, 7);
+
+  EXPECT_EQ(log.Only(SMC_REFRESH),
+            (Entries{{"parent", SMC_REFRESH, 7, Route::Window}, {"client", SMC_REFRESH, 7, Route::Window}}));
+}
+
+}  // namespace
+}  // namespace sundrel

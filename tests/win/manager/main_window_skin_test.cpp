@@ -1,0 +1,73 @@
+// The main window's skin manager: created first, it loads the program's own skin and announces
+// it before the window's OnCreate runs, and its announcements reach every control of the window.
+#include <gtest/gtest.h>
+
+#include "app/umain.h"
+#include "framework_test_support.h"
+#include "skin/skin_command_win32.h"
+#include "skin_command_log.h"
+
+namespace sundrel {
+namespace {
+
+using sundrel::testing::SkinCommandLog;
+
+class MainWindowSkin : public sundrel::testing::FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    form = application->CreateForm<Tfrmmain>();
+  }
+  Tfrmmain* form = nullptr;
+  SkinCommandLog log;
+};
+
+TEST_F(MainWindowSkin, StartsWithTheProgramsOwnSkinLoadedAndAnnounced) {
+  TsSkinManager* manager = form->sSkinManager1;
+  EXPECT_EQ(form->Components(0), manager);
+  EXPECT_EQ(DefaultManager(), manager);
+  EXPECT_EQ(manager->SkinName(), "Tidewater (internal)");
+  EXPECT_EQ(manager->SkinInfo(), "5.4");
+  EXPECT_EQ(manager->SkinDirectory(), "c:\\Skins");
+  EXPECT_EQ(manager->Version(), "5.40");
+  EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
+  // The automatic skinning's hook goes in only when the skin is announced.
+  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_EQ(manager->MenuSupport().IcoLineSkin, "ICOLINE");
+  EXPECT_EQ(manager->MenuSupport().ExtraLineFont().Name(), "MS Sans Serif");
+  EXPECT_EQ(manager->MenuSupport().ExtraLineFont().Height(), -11);
+}
+
+TEST_F(MainWindowSkin, AnnouncementsReachEveryControlOfTheWindow) {
+  form->HandleNeeded();
+  std::vector<TControl*> controls;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    if (auto* control = dynamic_cast<TControl*>(form->Components(i))) {
+      controls.push_back(control);
+      log.Watch(*control, control->Name());
+    }
+  }
+  ASSERT_GT(controls.size(), 15u);
+
+  form->sSkinManager1->AnnounceSkin();
+
+  // None of the window's controls is skinned yet: windowed ones are asked and passed through,
+  // windowless ones hear the command itself.
+  for (TControl* control : controls) {
+    SCOPED_TRACE(control->Name());
+    int asked = 0, told = 0;
+    for (const auto& entry : log.Entries()) {
+      if (entry.who != control->Name()) continue;
+      asked += entry.code == SMC_IS_SKINNED;
+      told += entry.code == SMC_SKIN_SET;
+    }
+    if (dynamic_cast<TWinControl*>(control) != nullptr) {
+      EXPECT_GT(asked, 0);
+    } else {
+      EXPECT_EQ(told, 1);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace sundrel

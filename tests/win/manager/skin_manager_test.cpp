@@ -1,0 +1,404 @@
+// The skin manager as the application sees it: the default-manager rule and its hooks, finding a
+// skin by name with the fallback to the internal skin, announcing, refreshing and removing it
+// (in the order the windows hear it), and the process-wide flags on every path.
+#include <gtest/gtest.h>
+// <windows.h> must come before the other system headers.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "base/utf.h"
+#include "framework/forms.h"
+#include "framework/label.h"
+#include "framework/timer.h"
+#include "framework_test_support.h"
+#include "skin/anim_effects_win32.h"
+#include "skin/broadcast_win32.h"
+#include "skin/form_provider_link_win32.h"
+#include "skin/internal_skin_win32.h"
+#include "skin/skin_command_win32.h"
+#include "skin/skin_flags_win32.h"
+#include "skin/skin_manager_win32.h"
+#include "skin_command_log.h"
+#include "test_skins.h"
+
+namespace sundrel {
+namespace {
+
+using sundrel::testing::FindThreadWindow;
+using sundrel::testing::SkinCommandLog;
+using Route = SkinCommandLog::Route;
+using Entries = std::vector<SkinCommandLog::Entry>;
+
+constexpr const char* kTidewater = "Tidewater (internal)";
+
+// A label that runs an action when it hears a skin command.
+class TListeningLabel : public TLabel {
+ public:
+  using TLabel::TLabel;
+  std::function<void(int code)> onCommand;
+
+ protected:
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SM_SKINCMD && onCommand) onCommand(SkinCommandCode(message.WParam));
+    TLabel::WndProc(message);
+  }
+};
+
+// Stands in for a form's skin provider: it answers for its form that the form is skinned and who
+// its provider is, and writes down what the form goes through.
+class TFakeProvider : public TComponent, public TacFormProviderLink {
+ public:
+  TFakeProvider(TForm* form, TsSkinManager* manager) : TComponent(form), form_(form), manager_(manager) {
+    SetWindowSubclass(form->Handle(), &Procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    FormsWithProvider().push_back(form);
+  }
+  ~TFakeProvider() override {
+    if (form_->HandleAllocated()) RemoveWindowSubclass(form_->Handle(), &Procedure, 1);
+  }
+
+  TsSkinManager* SkinManager() const override { return manager_; }
+  void UpdateRegion() override { events.push_back("region"); }
+
+  std::vector<std::string> events;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TFakeProvider*>(data);
+    if (msg == SM_SKINCMD) {
+      const int code = SkinCommandCode(wParam);
+      if (code == SMC_IS_SKINNED) return 1;
+      if (code == SMC_GET_PROVIDER) return reinterpret_cast<LRESULT>(static_cast<TComponent*>(self));
+      self->events.push_back("command " + std::to_string(code));
+    } else if (msg == WM_SETREDRAW) {
+      self->events.push_back(wParam ? "redraw on" : "redraw off");
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+  }
+
+  TForm* form_;
+  TsSkinManager* manager_;
+};
+
+// Reads every "Warning" box that shows while it lives and presses its OK button.
+class WarningBoxes {
+ public:
+  WarningBoxes() : timer_(new TTimer(nullptr)) {
+    timer_->SetInterval(20);
+    timer_->OnTimer = [this](TObject*) {
+      HWND box = FindThreadWindow(L"#32770", L"Warning");
+      if (box == nullptr || std::find(seen_.begin(), seen_.end(), box) != seen_.end()) return;
+      seen_.push_back(box);
+      wchar_t text[512] = {};
+      GetDlgItemTextW(box, 0xFFFF, text, 512);
+      texts_.push_back(FromWide(text));
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    };
+  }
+  const std::vector<std::string>& Texts() const { return texts_; }
+
+ private:
+  std::vector<HWND> seen_;
+  std::vector<std::string> texts_;
+  TOwned<TTimer> timer_;
+};
+
+class SkinManagerTest : public sundrel::testing::FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    form = application->CreateForm<TForm>();
+    label = new TListeningLabel(form);
+    label->SetParent(form);
+    form->HandleNeeded();
+  }
+  void TearDown() override {
+    FormsWithProvider().clear();
+    ButtonEvents = kAllBtnEvents;
+    FrameworkTest::TearDown();
+  }
+
+  // A manager of the form with the program's own skin, its skin directory an empty folder.
+  TsSkinManager* NewManager() {
+    auto* manager = new TsSkinManager(form);
+    AddInternalSkin(manager->InternalSkins());
+    manager->SetSkinDirectory(skins.Path());
+    return manager;
+  }
+
+  static LPARAM Param(TsSkinManager* manager) { return reinterpret_cast<LPARAM>(manager); }
+
+  TForm* form = nullptr;
+  TListeningLabel* label = nullptr;
+  test::TempDir skins;
+  SkinCommandLog log;
+};
+
+TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) {
+  std::vector<UINT> themeMessages;
+  const TWndMethod formMethod = form->WindowProc;
+  form->WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
+    formMethod(message);
+  };
+
+  TsSkinManager* first = NewManager();
+  EXPECT_EQ(first->SkinInfo(), "N/A");
+  first->SetSkinName(kTidewater);
+  TsSkinManager* second = NewManager();
+  second->SetSkinName(kTidewater);
+  EXPECT_EQ(DefaultManager(), first);
+  EXPECT_TRUE(first->IsDefault());
+  EXPECT_FALSE(second->IsDefault());
+  EXPECT_TRUE(first->HookInstalled());
+  EXPECT_FALSE(second->HookInstalled());
+
+  // Only the default manager sets the events that every fading button reads.
+  second->AnimEffects().Buttons.SetEvents(beMouseDown);
+  EXPECT_EQ(ButtonEvents, kAllBtnEvents);
+  first->AnimEffects().Buttons.SetEvents(beMouseEnter | beMouseLeave);
+  EXPECT_EQ(ButtonEvents, beMouseEnter | beMouseLeave);
+
+  // The default manager keeps theme changes from the main window.
+  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_TRUE(themeMessages.empty());
+
+  second->SetIsDefault(false);
+  EXPECT_FALSE(second->IsDefault()) << "asking a manager not to be the default changes nothing";
+  second->SetIsDefault(true);
+  EXPECT_EQ(DefaultManager(), second);
+  EXPECT_FALSE(first->IsDefault());
+  EXPECT_FALSE(first->HookInstalled());
+  EXPECT_TRUE(second->HookInstalled());
+  EXPECT_EQ(ButtonEvents, beMouseDown) << "the buttons follow the new default manager";
+  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_TRUE(themeMessages.empty());
+
+  second->Free();
+  EXPECT_EQ(DefaultManager(), nullptr);
+  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_EQ(themeMessages.size(), 1u) << "the main window has its own message method back";
+}
+
+TEST_F(SkinManagerTest, AWindowBeingBuiltHearsTheSkinOnceItsComponentsAreLoaded) {
+  // Built the way the main window is: the manager first, its skin set while the window loads.
+  auto* window = application->CreateForm<TForm>();
+  window->BeginLoading();
+  auto* manager = new TsSkinManager(window);
+  AddInternalSkin(manager->InternalSkins());
+  auto* heard = new TListeningLabel(window);
+  heard->SetParent(window);
+  std::vector<int> codes;
+  heard->onCommand = [&](int code) { codes.push_back(code); };
+  manager->SetSkinName(kTidewater);
+  EXPECT_EQ(manager->SkinInfo(), "5.4");
+  EXPECT_TRUE(codes.empty()) << "a window that is still loading is left out";
+
+  window->EndLoading();
+  EXPECT_EQ(codes, (std::vector<int>{SMC_SKIN_SET, SMC_STOP_FADING, SMC_REFRESH}));
+  EXPECT_FALSE(window->HandleAllocated()) << "announcing creates no windows";
+}
+
+TEST_F(SkinManagerTest, AnUnknownNameFallsBackToTheInternalSkinAndTakesItsName) {
+  TsSkinManager* manager = NewManager();
+  int changes = 0;
+  manager->OnAfterChange = [&](TObject*) { ++changes; };
+  manager->SetSkinName("Nowhere");
+  EXPECT_EQ(manager->SkinName(), kTidewater);
+  EXPECT_EQ(manager->SkinInfo(), "5.4");
+  EXPECT_TRUE(manager->Active());
+  EXPECT_GE(manager->GetSkinIndex("BUTTON"), 0);
+  EXPECT_EQ(changes, 1);
+
+  // Without any internal skin there is nothing to fall back to: the manager turns inactive.
+  manager->SetInternalSkins(TsStoredSkins());
+  log.Watch(*label, "label");
+  manager->SetSkinName("Nowhere");
+  EXPECT_FALSE(manager->Active());
+  EXPECT_EQ(manager->SkinInfo(), "N/A");
+  EXPECT_EQ(manager->GetSkinIndex("BUTTON"), -1);
+  EXPECT_FALSE(manager->HookInstalled());
+  EXPECT_EQ(log.Entries(), (Entries{{"label", SMC_SKIN_REMOVED, Param(manager), Route::Method}}));
+}
+
+TEST_F(SkinManagerTest, SwitchingActiveOffAndOnRemovesTheSkinAndAnnouncesItAgain) {
+  TsSkinManager* manager = NewManager();
+  manager->SetSkinName(kTidewater);
+  log.Watch(*form, "form");
+  log.Watch(*label, "label");
+  const LPARAM self = Param(manager);
+
+  manager->SetActive(false);
+  EXPECT_EQ(manager->SkinInfo(), "N/A");
+  EXPECT_FALSE(manager->HookInstalled());
+  // The form's window is asked twice whether it is skinned before each command.
+  EXPECT_EQ(log.Entries(), (Entries{{"form", SMC_IS_SKINNED, 0, Route::Window},
+                                    {"form", SMC_IS_SKINNED, 0, Route::Window},
+                                    {"form", SMC_SKIN_REMOVED, self, Route::Window},
+                                    {"label", SMC_SKIN_REMOVED, self, Route::Method}}));
+
+  log.Clear();
+  manager->SetActive(true);
+  EXPECT_EQ(manager->SkinInfo(), "5.4");
+  EXPECT_TRUE(manager->HookInstalled());
+  Entries heard;
+  for (const auto& entry : log.Entries()) {
+    if (entry.code != SMC_IS_SKINNED) heard.push_back(entry);
+  }
+  EXPECT_EQ(heard, (Entries{{"form", SMC_SKIN_SET, self, Route::Window},
+                            {"label", SMC_SKIN_SET, self, Route::Method},
+                            {"form", SMC_STOP_FADING, self, Route::Window},
+                            {"label", SMC_STOP_FADING, self, Route::Method},
+                            {"form", SMC_REFRESH, self, Route::Window},
+                            {"label", SMC_REFRESH, self, Route::Method}}));
+}
+
+TEST_F(SkinManagerTest, ReceiversCanTellTheCommandsOfTheirManagerFromAnothers) {
+  TsSkinManager* mine = NewManager();
+  mine->SetSkinName(kTidewater);
+  TsSkinManager* other = NewManager();
+  other->SetSkinName(kTidewater);
+  // A receiver that belongs to `mine` acts on codes 1 to 3 only when they carry its manager.
+  std::vector<int> acted;
+  label->onCommand = nullptr;
+  const TWndMethod labelMethod = label->WindowProc;
+  label->WindowProc = [&](TMessage& message) {
+    const int code = message.Msg == SM_SKINCMD ? SkinCommandCode(message.WParam) : 0;
+    if (code >= SMC_SKIN_SET && code <= SMC_REFRESH && message.LParam == Param(mine)) acted.push_back(code);
+    labelMethod(message);
+  };
+
+  other->RefreshSkin();
+  other->SetActive(false);
+  EXPECT_TRUE(acted.empty());
+  mine->RefreshSkin();
+  EXPECT_EQ(acted, (std::vector<int>{SMC_REFRESH}));
+}
+
+TEST_F(SkinManagerTest, APackInTheSkinDirectoryIsFoundByNameAndListed) {
+  TsSkinManager* manager = NewManager();
+  test::WriteFileBytes(skins.File("Test.asz"), testing::TestSkinPack());
+  manager->SetSkinName("Test");
+  EXPECT_EQ(manager->SkinName(), "Test");
+  EXPECT_EQ(manager->SkinInfo(), "7.25");
+  EXPECT_EQ(manager->GetSkinIndex("PANEL"), 1);
+  EXPECT_EQ(manager->GetSkinIndex("BUTTON"), -1);
+
+  std::filesystem::create_directories(ToWide(skins.File("Loose")));
+  test::WriteFileBytes(skins.File("Loose") + "\\Options.dat", test::Bytes{'['});
+
+  std::vector<std::string> names;
+  EXPECT_EQ(manager->GetSkinNames(names, SkinListFilter::All), kTidewater);
+  EXPECT_EQ(names, (std::vector<std::string>{kTidewater, "Loose", "Test"}));
+}
+
+TEST_F(SkinManagerTest, APackThatFailsLeavesTheInternalSkinAndTellsWhy) {
+  const std::string damaged = skins.File("Damaged.asz");
+  test::Bytes truncated = testing::TestSkinPack();
+  truncated.resize(truncated.size() / 2);
+  const struct {
+    const char* name;
+    test::Bytes pack;
+    std::string warning;
+  } cases[] = {
+      {"Foreign", {'B', 'M', 0, 0, 0, 0, 0, 0}, "Loaded data is not a packed skin file"},
+      {"Damaged", truncated, "The skin \"" + damaged + "\" could not be loaded: Stream read error"},
+      {"Bare",
+       {'A', 'S', 'z', 'f', 0, 0, 0, 0},
+       "The skin \"" + skins.File("Bare.asz") + "\" could not be loaded: the pack holds no \"Options.dat\""},
+  };
+  TsSkinManager* manager = NewManager();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::WriteFileBytes(skins.File(std::string(c.name) + ".asz"), c.pack);
+    WarningBoxes boxes;
+    manager->SetSkinName(c.name);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.warning});
+    EXPECT_EQ(manager->SkinName(), kTidewater);
+    EXPECT_EQ(manager->SkinInfo(), "5.4");
+    EXPECT_FALSE(SkinChanging);
+  }
+}
+
+TEST_F(SkinManagerTest, TheFlagsAreRaisedWhileTheSkinChangesAndClearedOnEveryWayOut) {
+  TsSkinManager* manager = NewManager();
+  std::vector<std::string> seen;
+  label->onCommand = [&](int code) {
+    seen.push_back(std::to_string(code) + (SkinChanging ? " changing" : "") + (SkinAnnouncing ? " announcing" : "") +
+                   (SkinRemoving ? " removing" : ""));
+  };
+  manager->SetSkinName(kTidewater);
+  EXPECT_EQ(seen, (std::vector<std::string>{"1 changing announcing", "16 changing", "3 changing"}));
+
+  // An internal skin whose data is damaged: the skin goes, the error comes out, no flag stays.
+  TsStoredSkins broken;
+  TsStoredSkin& item = broken.Add();
+  item.Name = "Broken";
+  const test::Bytes pack = testing::TestSkinPack();
+  item.Data.WriteBuffer(pack.data(), static_cast<int64_t>(pack.size() / 2));
+  manager->SetInternalSkins(broken);
+  bool before = false, after = false;
+  manager->OnBeforeChange = [&](TObject*) { before = true; };
+  manager->OnAfterChange = [&](TObject*) { after = true; };
+  seen.clear();
+  EXPECT_THROW(manager->SetSkinName("Broken"), EReadError);
+  EXPECT_TRUE(before);
+  EXPECT_FALSE(after);
+  EXPECT_EQ(seen, (std::vector<std::string>{"2 changing removing"}));
+  EXPECT_FALSE(SkinChanging || SkinAnnouncing || SkinRemoving);
+  EXPECT_EQ(manager->SkinInfo(), "N/A");
+  EXPECT_EQ(manager->GetSkinIndex("GLOBALINFO"), -1) << "nothing of a half-built skin is left";
+}
+
+TEST_F(SkinManagerTest, TheControlUnderTheMouseHearsThatItEnteredAndThePreviousOneThatItWasLeft) {
+  TsSkinManager* manager = NewManager();
+  TForm* other = application->CreateForm<TForm>();
+  log.WatchWindow(form->Handle(), "first");
+  log.WatchWindow(other->Handle(), "second");
+  const LPARAM self = Param(manager);
+
+  manager->SetActiveControl(form->Handle());
+  manager->SetActiveControl(other->Handle());
+  manager->SetActiveControl(other->Handle());
+  manager->SetActiveControl(nullptr);
+  EXPECT_EQ(log.Entries(), (Entries{{"first", SMC_MOUSE_ENTER, self, Route::Window},
+                                    {"first", SMC_MOUSE_LEAVE, self, Route::Window},
+                                    {"second", SMC_MOUSE_ENTER, self, Route::Window},
+                                    {"second", SMC_MOUSE_LEAVE, self, Route::Window}}));
+}
+
+TEST_F(SkinManagerTest, FormsOfTheManagerStopRedrawingWhileTheSkinIsAnnounced) {
+  TsSkinManager* manager = NewManager();
+  manager->SetSkinName(kTidewater);
+  form->Show();
+  auto* provider = new TFakeProvider(form, manager);
+  TForm* foreign = application->CreateForm<TForm>();
+  foreign->Show();
+  auto* foreignProvider = new TFakeProvider(foreign, nullptr);
+
+  manager->AnnounceSkin();
+  EXPECT_EQ(provider->events, (std::vector<std::string>{"redraw off", "command 1", "command 16", "redraw off",
+                                                        "command 3", "redraw on", "region"}));
+  EXPECT_EQ(foreignProvider->events, (std::vector<std::string>{"command 1", "command 16", "command 3"}));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+
+  // A receiver that fails does not leave the form without repaints.
+  provider->events.clear();
+  label->onCommand = [](int code) {
+    if (code == SMC_SKIN_SET) throw Exception("refused");
+  };
+  EXPECT_THROW(manager->AnnounceSkin(), Exception);
+  EXPECT_EQ(provider->events, (std::vector<std::string>{"redraw off", "command 1", "redraw on", "region"}));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+}  // namespace
+}  // namespace sundrel
