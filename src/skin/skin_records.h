@@ -81,7 +81,8 @@ struct TsMaskData {
   int32_t WB = 0;
 };
 
-// A JPEG texture of at least 90,000 pixels, kept whole.
+// A JPEG texture kept whole: from an options text, one of at least 90,000 pixels; from a stored
+// skin, any.
 struct TsPatternData {
   TacMemBitmap Image;
   std::string SectionName;
