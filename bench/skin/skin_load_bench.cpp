@@ -6,8 +6,8 @@
 //
 // A skin folder holds "Options.dat" and the images; its files are read into memory first and
 // served like the entries of an unpacked pack, so the figures are the model's own. Without a
-// folder the benchmark builds a skin of the shipped skin's shape and size in memory. The program's
-// own pack, when the build made one, is also unpacked and built from its bytes.
+// folder the files are the entries of the program's own pack. That pack is also unpacked and
+// built from its bytes, as at start-up.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -15,8 +15,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "realistic_skin.h"
 #include "skin/options_text.h"
 #include "skin/packed_skin.h"
 #include "skin/skin_model.h"
@@ -26,15 +27,21 @@ namespace {
 using namespace sundrel;
 namespace fs = std::filesystem;
 
-bench::SkinFiles g_skin;
+struct SkinFiles {
+  std::string options;
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> images;
+};
+
+SkinFiles g_skin;
+TMemoryStream g_pack;
 
 std::vector<uint8_t> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bench::SkinFiles ReadFolder(const fs::path& folder) {
-  bench::SkinFiles skin;
+SkinFiles ReadFolder(const fs::path& folder) {
+  SkinFiles skin;
   for (const auto& entry : fs::directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
     const std::string name = entry.path().filename().string();
@@ -44,6 +51,20 @@ bench::SkinFiles ReadFolder(const fs::path& folder) {
     } else {
       skin.images.emplace_back(name, ReadFile(entry.path()));
     }
+  }
+  return skin;
+}
+
+// The entries of the program's own pack, copied out of the reader.
+SkinFiles ReadPackEntries() {
+  TacSkinConvertor reader([](const std::string&) {});
+  reader.AttachSource(g_pack);
+  reader.Unpack();
+  SkinFiles skin;
+  skin.options = OptionsTextOf(reader);
+  for (const TacImageItem& image : reader.SearchedImages()) {
+    const uint8_t* bytes = image.Data->Memory();
+    skin.images.emplace_back(image.Name, std::vector<uint8_t>(bytes, bytes + image.Data->Size()));
   }
   return skin;
 }
@@ -72,20 +93,12 @@ void BM_ParseOptionsText(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseOptionsText)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
-#ifdef SUNDREL_TIDEWATER_PACK
 // The program's own skin from the bytes of its pack, as at start-up: unpacking (inflating every
 // entry), then the whole model.
 void BM_UnpackAndBuildTidewater(benchmark::State& state) {
-  TMemoryStream pack;
-  const std::vector<uint8_t> bytes = ReadFile(SUNDREL_TIDEWATER_PACK);
-  pack.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
-  if (bytes.empty()) {
-    state.SkipWithError("no pack at " SUNDREL_TIDEWATER_PACK);
-    return;
-  }
   for (auto _ : state) {
     TacSkinConvertor reader([](const std::string&) {});
-    reader.AttachSource(pack);
+    reader.AttachSource(g_pack);
     reader.Unpack();
     SkinModel model;
     model.LoadFromPack(reader);
@@ -93,7 +106,6 @@ void BM_UnpackAndBuildTidewater(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UnpackAndBuildTidewater)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-#endif
 
 // An inherited image ("COMBOBOX" takes "BORDERSMASK" from "EDIT") and a section that the skin
 // does not have: each is a hash probe or two, however big the skin.
@@ -112,12 +124,18 @@ BENCHMARK(BM_Lookups)->Repetitions(5)->ReportAggregatesOnly(true);
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<uint8_t> pack = ReadFile(SUNDREL_TIDEWATER_PACK);
+  if (pack.empty()) {
+    std::fprintf(stderr, "no pack at %s\n", SUNDREL_TIDEWATER_PACK);
+    return 1;
+  }
+  g_pack.Write(pack.data(), static_cast<int64_t>(pack.size()));
   if (argc > 1 && argv[1][0] != '-') {
     g_skin = ReadFolder(argv[1]);
     --argc, ++argv;
     argv[0] = argv[-1];
   } else {
-    g_skin = bench::RealisticSkin();
+    g_skin = ReadPackEntries();
   }
   PackedImages images = Images();
   SkinModel model;

@@ -5,11 +5,6 @@
 
 namespace sundrel {
 
-COLORREF ColorRefOf(TColor color) {
-  if (color < 0) return GetSysColor(color & 0xFF);
-  return static_cast<COLORREF>(color);
-}
-
 // The framework's default font: "MS Sans Serif", 8 points at the screen's resolution.
 TFont::TFont() : name_("MS Sans Serif"), height_(-MulDiv(8, ScreenPixelsPerInch(), 72)) {}
 

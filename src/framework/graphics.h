@@ -14,23 +14,12 @@
 
 namespace sundrel {
 
-// TColor (paint/color.h): 0x00BBGGRR, or a system colour: 0x80000000 plus the system's colour
-// index.
-
-inline constexpr TColor SystemColor(int index) {
-  return static_cast<TColor>(0x80000000u | unsigned(index));
-}
-
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
-inline constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
-inline constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
-inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
-inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+// TColor and the system colour values are paint's (paint/color.h), shared with the skin.
 
 // The plain 0x00BBGGRR value for the system's drawing calls; system colours are looked up now.
-// (Not ColorToRGB: the paint library, linked into the same program, has one of that name.)
-COLORREF ColorRefOf(TColor color);
+inline COLORREF ColorRefOf(TColor color) {
+  return static_cast<COLORREF>(ColorToRGB(color));
+}
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;

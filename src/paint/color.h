@@ -11,6 +11,7 @@ using TColor = int32_t;
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clGray = 0x808080;
+inline constexpr TColor clRed = 0x0000FF;
 // The key colour: a pixel of exactly this colour is transparent. It also marks a colour parameter
 // or painting global as not set.
 inline constexpr TColor clFuchsia = 0xFF00FF;
@@ -32,6 +33,15 @@ inline constexpr TColor RGBColor(int red, int green, int blue) {
 inline constexpr bool IsSystemColor(TColor c) {
   return (static_cast<uint32_t>(c) >> 24) == 0xFF;
 }
+// A system colour value: 0xFF in the high byte, the system's colour number in the low byte.
+inline constexpr TColor SystemColor(int number) {
+  return static_cast<TColor>(0xFF000000u | unsigned(number));
+}
+inline constexpr TColor clWindow = SystemColor(5);
+inline constexpr TColor clWindowText = SystemColor(8);
+inline constexpr TColor clBtnFace = SystemColor(15);
+inline constexpr TColor clBtnShadow = SystemColor(16);
+inline constexpr TColor clBtnHighlight = SystemColor(20);
 
 inline constexpr int LimitToByte(int value) {
   return value < 0 ? 0 : (value > 255 ? 255 : value);

@@ -6,11 +6,6 @@
 
 namespace sundrel {
 
-// A system colour value carries 0xFF in its high byte and the system colour number in its low
-// byte (IsSystemColor).
-inline constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000F);
-inline constexpr TColor clWindow = static_cast<TColor>(0xFF000005);
-
 // Answers the RGB value (0x00BBGGRR) of a system colour number; unknown numbers give black, as
 // the system's own call does.
 class SystemColors {

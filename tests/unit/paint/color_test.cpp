@@ -9,8 +9,6 @@ namespace {
 
 using testing::Describe;
 
-constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
-
 TEST(Color, SystemColoursAreResolvedBeforeArithmetic) {
   EXPECT_EQ(ColorToRGB(clBtnFace), SystemColorRGB(15));
   EXPECT_FALSE(IsSystemColor(ColorToRGB(clBtnFace)));
