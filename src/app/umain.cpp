@@ -70,9 +70,6 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   SetClientSize(508, 231);
   OnCreate = Handler(&Tfrmmain::FormCreate);
 
-  // First, so that it is the default manager before any control exists; it loads its skin when
-  // its skin name is set and announces it once the window's components are loaded.
-  CreateSkinManager();
   sPageControl1 = Place<TsPageControl>(this, this, "sPageControl1", {0, 0, 508, 200});
   sPageControl1->SetAlign(alClient);
   CreateSplitPage();
@@ -81,6 +78,9 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   CreateBottomPanel();
   sPageControl1->SetTabOrder(0);
   sPanel1->SetTabOrder(1);
+  // After the controls, as the window's resource lists them: the manager is told last that the
+  // window is loaded, and so announces its skin to controls that are all loaded already.
+  CreateSkinManager();
   CreateNonVisualComponents();
   EndLoading();
   DoCreate();

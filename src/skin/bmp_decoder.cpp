@@ -184,14 +184,18 @@ void ConvertRow(const BmpFormat& format, const std::array<Channel, 3>& channels,
   }
 }
 
-void DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format, TacMemBitmap& bitmap) {
+// The file must hold every row before the picture is made: a forged header on a short file
+// never gets its picture's memory.
+TacMemBitmap DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format) {
   const uint64_t srcStride = (static_cast<uint64_t>(format.width) * format.bitCount + 31) / 32 * 4;
   Need(file, format.pixelOffset, srcStride * format.height, "the pixel data");
+  TacMemBitmap bitmap = NewBitmap24(format.width, format.height);
   const std::array<Channel, 3> channels{Channel(format.masks[0]), Channel(format.masks[1]), Channel(format.masks[2])};
   for (int i = 0; i < format.height; ++i) {
     const uint8_t* src = file.data() + format.pixelOffset + srcStride * i;
     ConvertRow(format, channels, src, bitmap.Row(format.topDown ? i : format.height - 1 - i));
   }
+  return bitmap;
 }
 
 // Run-length data counts rows from the bottom. Runs and deltas that leave the picture are cut
@@ -261,12 +265,11 @@ void DecodeRunLength(std::span<const uint8_t> file, const BmpFormat& format, Tac
 
 TacMemBitmap DecodeBmp(std::span<const uint8_t> file) {
   const BmpFormat format = ReadFormat(file);
+  if (format.compression != kRle8 && format.compression != kRle4) return DecodeUncompressed(file, format);
+  // A few bytes of run-length data may rightly stand for a big picture (runs and skips), so
+  // only the size limits guard its allocation.
   TacMemBitmap bitmap = NewBitmap24(format.width, format.height);
-  if (format.compression == kRle8 || format.compression == kRle4) {
-    DecodeRunLength(file, format, bitmap);
-  } else {
-    DecodeUncompressed(file, format, bitmap);
-  }
+  DecodeRunLength(file, format, bitmap);
   return bitmap;
 }
 

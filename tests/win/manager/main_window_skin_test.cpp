@@ -1,5 +1,5 @@
-// The main window's skin manager: created first, it loads the program's own skin and announces
-// it before the window's OnCreate runs, and its announcements reach every control of the window.
+// The main window's skin manager: created after the window's controls, it loads the program's own
+// skin and announces it before the window's OnCreate runs, and its announcements reach every control of the window.
 #include <gtest/gtest.h>
 
 #include "app/umain.h"
@@ -24,7 +24,7 @@ class MainWindowSkin : public sundrel::testing::FrameworkTest {
 
 TEST_F(MainWindowSkin, StartsWithTheProgramsOwnSkinLoadedAndAnnounced) {
   TsSkinManager* manager = form->sSkinManager1;
-  EXPECT_EQ(form->Components(0), manager);
+  EXPECT_EQ(form->FindComponent("sSkinManager1"), manager);
   EXPECT_EQ(DefaultManager(), manager);
   EXPECT_EQ(manager->SkinName(), "Tidewater (internal)");
   EXPECT_EQ(manager->SkinInfo(), "5.4");
