@@ -313,8 +313,9 @@ void Tfrmmain::N4Click(TObject*) {
 }
 
 void Tfrmmain::sLabelFX1Click(TObject*) {
-  // What the shell answers is not the program's business: it reports its own failures.
-  ShellExecuteW(Handle(), L"open", ToWide(kContactLink).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // With the link's default verb. What the shell answers is not the program's business: it
+  // reports its own failures.
+  ShellExecuteW(Handle(), nullptr, ToWide(kContactLink).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void Tfrmmain::sbtn4Click(TObject*) {

@@ -1,6 +1,8 @@
 #include "base/errors.h"
 
 #include <cstring>
+#include <exception>
+#include <new>
 
 namespace sundrel {
 
@@ -16,6 +18,18 @@ std::string FormatText(const char* pattern, std::initializer_list<std::string> a
     }
   }
   return out;
+}
+
+std::string CurrentExceptionMessage() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    return "Out of memory";
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return "Unknown error";
+  }
 }
 
 }  // namespace sundrel

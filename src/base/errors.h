@@ -42,4 +42,8 @@ class EConvertError : public Exception {
 // Replaces each "%s" of the pattern, in order, with the next argument.
 std::string FormatText(const char* pattern, std::initializer_list<std::string> args);
 
+// The message of the exception being handled (call it inside a catch block): its own text, "Out
+// of memory" for a failed allocation, "Unknown error" for what is not an exception object.
+std::string CurrentExceptionMessage();
+
 }  // namespace sundrel

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-#include <new>
-
 #include "base/errors.h"
 #include "base/utf.h"
 #include "framework/forms.h"
@@ -89,16 +86,7 @@ std::string ErrorReportText(std::string_view message) {
 }
 
 void HandleCurrentException() {
-  std::string message;
-  try {
-    throw;
-  } catch (const std::bad_alloc&) {
-    message = "Out of memory";
-  } catch (const std::exception& error) {
-    message = error.what();
-  } catch (...) {
-    message = "Unknown error";
-  }
+  const std::string message = CurrentExceptionMessage();
   if (Application != nullptr) {
     Application->ShowException(message);
   } else {

@@ -120,8 +120,9 @@ void TsSkinManager::LoadFolderSkin(const std::string& optionsFile, const std::st
 void TsSkinManager::LoadExternal(const std::string& where, const std::function<bool()>& load) {
   try {
     if (load()) return;
-  } catch (const Exception& error) {
-    ShowPackWarning(FormatText(SSkinNotLoaded, {where, error.Message()}));
+  } catch (...) {
+    // Whatever stopped the load, also a failed allocation, the program goes on with its own skin.
+    ShowPackWarning(FormatText(SSkinNotLoaded, {where, CurrentExceptionMessage()}));
   }
   LoadInternalSkin();
 }
