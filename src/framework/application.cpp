@@ -13,10 +13,14 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication() : TComponent(nullptr) {
   if (Application != nullptr) throw Exception("There is an application already");
+  CreateHandle();
   Application = this;
 }
 
 TApplication::~TApplication() {
+  // The forms go first: destroying the window would take their windows along behind their backs.
+  DestroyComponents();
+  DestroyWindow(handle_);
   if (Application == this) Application = nullptr;
 }
 
@@ -31,6 +35,8 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
 }
 
 void TApplication::Run() {
+  // Shown without a size: nothing of it is seen but its task-bar entry.
+  ShowWindow(handle_, SW_SHOWNOACTIVATE);
   if (mainForm_ != nullptr) mainForm_->Show();
   while (!terminated_) HandleMessage();
 }

@@ -4,15 +4,21 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/component.h"
+#include "framework/messages.h"
 
 namespace sundrel {
 
 class TCustomForm;
 
+// The application stands on a hidden window of its own, of class "TApplication": it owns the
+// main form (so that every form shares its one task-bar entry, which shows the title), is
+// minimized and restored for the whole program, and lets components hook its messages.
 class TApplication : public TComponent {
  public:
   // There is one application at a time; it becomes the global `Application`.
@@ -22,7 +28,21 @@ class TApplication : public TComponent {
   // Readies the common controls the framework wraps.
   void Initialize();
   const std::string& Title() const { return title_; }
-  void SetTitle(std::string title) { title_ = std::move(title); }
+  void SetTitle(std::string title);
+  // The application window.
+  HWND Handle() const { return handle_; }
+
+  // A hook sees the application window's messages before the window does; answering true means
+  // it handled the message (and set its Result). Hooks are asked in the order they were added.
+  using TWindowHook = std::function<bool(TMessage&)>;
+  // Answers the number that takes the hook off again.
+  int HookMainWindow(TWindowHook hook);
+  void UnhookMainWindow(int hookId);
+
+  // Minimizes the application window, which hides the forms with it; Restore brings them back
+  // and activates the one the user worked in last.
+  void Minimize();
+  void Restore();
 
   // Creates a form owned by the application; the first one becomes the main form.
   template <class T>
@@ -54,7 +74,19 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage();
   bool IsKeyMessage(const MSG& message);
+  void CreateHandle();
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void WndProc(TMessage& message);
+  void ActivateLastActiveForm() const;
 
+  struct Hook {
+    int id;
+    TWindowHook hook;
+  };
+
+  HWND handle_ = nullptr;
+  std::vector<Hook> hooks_;
+  int lastHookId_ = 0;
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;

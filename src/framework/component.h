@@ -57,12 +57,13 @@ class TComponent : public TPersistent {
   virtual void Notification(TComponent* component, TOperation operation);
   // Runs inside Free while the object is still whole, after the tree was marked.
   virtual void BeforeDestruction() {}
+  // Frees the owned components, last created first.
+  void DestroyComponents();
 
  private:
   void MarkDestroying();
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
-  void DestroyComponents();
 
   TComponent* owner_;
   std::string name_;

@@ -97,12 +97,13 @@ void TCustomForm::CreateParams(TCreateParams& params) const {
       if ((borderIcons_ & biMaximize) != 0) params.Style |= WS_MAXIMIZEBOX;
     }
   }
+  // The application window owns the forms: their task-bar entry is the application's.
+  if (Application != nullptr) params.WndParent = Application->Handle();
 }
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
-  // Forms other than the main form belong to it, so they stay in front of it and share its
-  // task-bar entry.
+  // Forms other than the main form belong to it, so they stay in front of it.
   TCustomForm* mainForm = Application != nullptr ? Application->MainForm() : nullptr;
   if (mainForm != nullptr && mainForm != this && mainForm->HandleAllocated()) {
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(mainForm->Handle()));
@@ -240,7 +241,11 @@ void TCustomForm::Close() {
     case caNone:
       return;
     case caMinimize:
-      ShowWindow(Handle(), SW_MINIMIZE);
+      if (Application != nullptr && Application->MainForm() == this) {
+        Application->Minimize();
+      } else {
+        ShowWindow(Handle(), SW_MINIMIZE);
+      }
       return;
     case caHide:
       if (Application != nullptr && Application->MainForm() == this) {
@@ -273,6 +278,13 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_SYSCOMMAND:
+      // The main form minimizes the whole program, down to the application's task-bar entry.
+      if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application != nullptr && Application->MainForm() == this) {
+        Application->Minimize();
+        return;
+      }
+      break;
     case WM_WINDOWPOSCHANGING: {
       auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam);
       if (screenSnap_ && (position->flags & SWP_NOMOVE) == 0 && !IsIconic(position->hwnd)) SnapToWorkArea(*position);

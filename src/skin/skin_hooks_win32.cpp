@@ -16,23 +16,11 @@ LRESULT CALLBACK TacSkinningHook::Procedure(int code, WPARAM wParam, LPARAM lPar
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void TacMainWindowHook::Procedure::operator()(TMessage& message) const {
-  if (state->live && state->handler(message)) return;
-  state->previous(message);
-}
-
-TacMainWindowHook::TacMainWindowHook(TCustomForm& form, Handler handler)
-    : form_(&form), state_(std::make_shared<State>(State{std::move(handler), form.WindowProc})) {
-  form.WindowProc = Procedure{state_};
-}
+TacMainWindowHook::TacMainWindowHook(TApplication& application, TApplication::TWindowHook handler)
+    : application_(&application), id_(application.HookMainWindow(std::move(handler))) {}
 
 TacMainWindowHook::~TacMainWindowHook() {
-  const Procedure* installed = form_ != nullptr ? form_->WindowProc.target<Procedure>() : nullptr;
-  if (installed != nullptr && installed->state == state_) {
-    form_->WindowProc = state_->previous;
-  } else {
-    state_->live = false;
-  }
+  if (Application == application_) application_->UnhookMainWindow(id_);
 }
 
 }  // namespace sundrel

@@ -1,13 +1,10 @@
 // The two hooks of the default skin manager: the thread hook through which windows without a
-// skin of their own are skinned automatically, and the hook on the application's main window.
+// skin of their own are skinned automatically, and the hook on the application window.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-#include <memory>
-
-#include "framework/forms.h"
+#include "framework/application.h"
 
 namespace sundrel {
 
@@ -28,36 +25,18 @@ class TacSkinningHook {
   HHOOK hook_;
 };
 
-// Sees the messages of a form's message method before the form does.
+// Sees the messages of the application window before the window does, for as long as it lives.
 class TacMainWindowHook {
  public:
-  // Answers whether it handled the message; the form sees the others.
-  using Handler = std::function<bool(TMessage&)>;
-
-  TacMainWindowHook(TCustomForm& form, Handler handler);
-  // Gives the form its previous message method back, unless someone replaced the method after
-  // this hook did: then the hook only stops handling and passes everything on.
+  TacMainWindowHook(TApplication& application, TApplication::TWindowHook handler);
+  // Takes the hook off again, unless the application has already gone.
   ~TacMainWindowHook();
   TacMainWindowHook(const TacMainWindowHook&) = delete;
   TacMainWindowHook& operator=(const TacMainWindowHook&) = delete;
 
-  TCustomForm* Form() const { return form_; }
-  // The form is being freed: there is nothing to give back any more.
-  void FormGone() { form_ = nullptr; }
-
  private:
-  struct State {
-    Handler handler;
-    TWndMethod previous;
-    bool live = true;
-  };
-  struct Procedure {
-    std::shared_ptr<State> state;
-    void operator()(TMessage& message) const;
-  };
-
-  TCustomForm* form_;
-  std::shared_ptr<State> state_;
+  TApplication* application_;
+  int id_;
 };
 
 }  // namespace sundrel

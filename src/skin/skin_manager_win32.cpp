@@ -16,18 +16,6 @@ namespace {
 
 TsSkinManager* defaultManager = nullptr;
 
-// The application's main form. While the first form is still being built it is not the main
-// form yet, but it will be: a manager that the form builds hooks it then.
-TCustomForm* MainFormOf(const TComponent* component) {
-  if (Application == nullptr) return nullptr;
-  if (TCustomForm* mainForm = Application->MainForm()) return mainForm;
-  for (TComponent* owner = component->Owner(); owner != nullptr; owner = owner->Owner()) {
-    auto* form = dynamic_cast<TCustomForm*>(owner);
-    if (form != nullptr && form->Owner() == Application) return form;
-  }
-  return nullptr;
-}
-
 // Common sections are matched without their spaces; comment lines stay as they are.
 std::string WithoutSpaces(std::string line) {
   if (line.empty() || line.front() != ';') line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
@@ -69,14 +57,6 @@ void TsSkinManager::Loaded() {
   if (active_ && !skinName_.empty()) AnnounceSkin();
 }
 
-void TsSkinManager::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && mainWindowHook_ && mainWindowHook_->Form() == component) {
-    mainWindowHook_->FormGone();
-    mainWindowHook_.reset();
-  }
-}
-
 bool TsSkinManager::IsDefault() const {
   return defaultManager == this;
 }
@@ -103,19 +83,13 @@ void TsSkinManager::BecomeDefault() {
 
 void TsSkinManager::StopBeingDefault() {
   UninstallHook();
-  if (mainWindowHook_) {
-    RemoveFreeNotification(mainWindowHook_->Form());
-    mainWindowHook_.reset();
-  }
+  mainWindowHook_.reset();
 }
 
 void TsSkinManager::HookMainWindow() {
-  if (mainWindowHook_) return;
-  TCustomForm* form = MainFormOf(this);
-  if (form == nullptr) return;
+  if (mainWindowHook_ || Application == nullptr) return;
   mainWindowHook_ = std::make_unique<TacMainWindowHook>(
-      *form, [this](TMessage& message) { return HandleMainWindowMessage(message); });
-  FreeNotification(form);
+      *Application, [this](TMessage& message) { return HandleMainWindowMessage(message); });
 }
 
 bool TsSkinManager::HandleMainWindowMessage(TMessage& message) {

@@ -152,7 +152,6 @@ class TsSkinManager : public TComponent {
 
  protected:
   void Loaded() override;
-  void Notification(TComponent* component, TOperation operation) override;
   void BeforeDestruction() override;
 
  private:

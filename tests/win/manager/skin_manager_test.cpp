@@ -143,11 +143,16 @@ class SkinManagerTest : public sundrel::testing::FrameworkTest {
 };
 
 TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) {
+  // Theme changes that get past the managers' hooks on the application window. The listener
+  // goes in again after each change of default manager, so that it is always asked last.
   std::vector<UINT> themeMessages;
-  const TWndMethod formMethod = form->WindowProc;
-  form->WindowProc = [&](TMessage& message) {
-    if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
-    formMethod(message);
+  int listener = 0;
+  const auto listenLast = [&] {
+    application->UnhookMainWindow(listener);
+    listener = application->HookMainWindow([&](TMessage& message) {
+      if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
+      return false;
+    });
   };
 
   TsSkinManager* first = NewManager();
@@ -167,8 +172,9 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   first->AnimEffects().Buttons.SetEvents(beMouseEnter | beMouseLeave);
   EXPECT_EQ(ButtonEvents, beMouseEnter | beMouseLeave);
 
-  // The default manager keeps theme changes from the main window.
-  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
+  // The default manager keeps theme changes from the application window.
+  listenLast();
+  SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
   second->SetIsDefault(false);
@@ -179,13 +185,14 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_FALSE(first->HookInstalled());
   EXPECT_TRUE(second->HookInstalled());
   EXPECT_EQ(ButtonEvents, beMouseDown) << "the buttons follow the new default manager";
-  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
+  listenLast();
+  SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
   second->Free();
   EXPECT_EQ(DefaultManager(), nullptr);
-  SendMessageW(form->Handle(), WM_THEMECHANGED, 0, 0);
-  EXPECT_EQ(themeMessages.size(), 1u) << "the main window has its own message method back";
+  SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_EQ(themeMessages.size(), 1u) << "no manager hooks the application window any more";
 }
 
 TEST_F(SkinManagerTest, AWindowBeingBuiltHearsTheSkinOnceItsComponentsAreLoaded) {

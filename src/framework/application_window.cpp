@@ -1,0 +1,116 @@
+// The application window: hidden, without a size, captioned with the title. It owns the main
+// form, stands for the program in the task bar, and passes its messages to the hooks first.
+#include <algorithm>
+
+#include "base/errors.h"
+#include "base/utf.h"
+#include "framework/application.h"
+#include "framework/forms.h"
+
+namespace sundrel {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TApplication";
+
+void RegisterApplicationClass(WNDPROC procedure) {
+  WNDCLASSW windowClass{};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), kClassName, &windowClass)) return;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  if (RegisterClassW(&windowClass) == 0) throw Exception("Error creating window");
+}
+
+}  // namespace
+
+void TApplication::CreateHandle() {
+  RegisterApplicationClass(&WindowProcedure);
+  // In the middle of the screen, so that the system's animations of it start there.
+  const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  handle_ = CreateWindowExW(0, kClassName, L"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                            x, y, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (handle_ == nullptr) throw Exception("Error creating window");
+}
+
+void TApplication::SetTitle(std::string title) {
+  title_ = std::move(title);
+  SetWindowTextW(handle_, ToWide(title_).c_str());
+}
+
+int TApplication::HookMainWindow(TWindowHook hook) {
+  hooks_.push_back({++lastHookId_, std::move(hook)});
+  return lastHookId_;
+}
+
+void TApplication::UnhookMainWindow(int hookId) {
+  std::erase_if(hooks_, [hookId](const Hook& hook) { return hook.id == hookId; });
+}
+
+// The system hides and shows the owned windows with their owner by itself, but not every
+// implementation of it does (Wine without a window manager does not): say it explicitly.
+void TApplication::Minimize() {
+  if (IsIconic(handle_)) return;
+  ShowOwnedPopups(handle_, FALSE);
+  ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+  if (IsIconic(handle_)) {
+    ShowWindow(handle_, SW_RESTORE);
+    ShowOwnedPopups(handle_, TRUE);
+  }
+  ActivateLastActiveForm();
+}
+
+// The main form, or the window it was last working with (a modal form or message box).
+void TApplication::ActivateLastActiveForm() const {
+  if (mainForm_ == nullptr || !mainForm_->HandleAllocated()) return;
+  HWND target = GetLastActivePopup(mainForm_->Handle());
+  if (IsWindowVisible(target) && IsWindowEnabled(target)) SetForegroundWindow(target);
+}
+
+LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (Application == nullptr || Application->handle_ != window) return DefWindowProcW(window, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    Application->WndProc(message);
+  } catch (...) {
+    HandleCurrentException();
+  }
+  return message.Result;
+}
+
+void TApplication::WndProc(TMessage& message) {
+  // A hook may take itself off while it runs: ask a copy of the list.
+  const std::vector<Hook> hooks = hooks_;
+  for (const Hook& hook : hooks) {
+    if (hook.hook(message)) return;
+  }
+  switch (message.Msg) {
+    case WM_CLOSE:
+      // Closing the task-bar entry closes the main form, which ends the program.
+      if (mainForm_ != nullptr) mainForm_->Close();
+      return;
+    case WM_SYSCOMMAND:
+      switch (message.WParam & 0xFFF0) {
+        case SC_MINIMIZE:
+          Minimize();
+          return;
+        case SC_RESTORE:
+          Restore();
+          return;
+      }
+      break;
+    case WM_SETFOCUS:
+      // The application window is never worked in: the focus goes on to the form.
+      ActivateLastActiveForm();
+      return;
+  }
+  message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
+}
+
+}  // namespace sundrel
