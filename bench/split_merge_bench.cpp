@@ -3,6 +3,9 @@
 // and peak resident memory are its own.
 //
 //   split_merge_bench [size in MiB, default 1024] [work folder, default the current one]
+//
+// Everything it writes goes into "split-merge-bench" inside the work folder.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,12 +17,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/split_merge.h"
+#include "base/int_parse.h"
 
 extern char** environ;
 
@@ -33,14 +38,23 @@ struct Run {
   long peakKiB;
 };
 
-Run Spawn(const std::vector<std::string>& args) {
+// Runs the command without a shell, so no path can be read as shell syntax; its standard output
+// goes to `output` when one is named.
+Run Spawn(const std::vector<std::string>& args, const std::string& output = {}) {
   std::vector<char*> argv;
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!output.empty()) {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  }
   const auto start = std::chrono::steady_clock::now();
   pid_t child;
-  if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-    std::perror(argv[0]);
+  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    std::fprintf(stderr, "%s: %s\n", argv[0], std::strerror(spawned));
     std::exit(1);
   }
   int status = 0;
@@ -66,15 +80,18 @@ Run MedianOf(std::vector<Run> runs) {
 
 // Runs both commands in turns, each after `prepare` (removing earlier outputs) and a sync, so
 // neither pays for the other's dirty pages; answers the median of each.
+// `theirsOutput` names the file that their command's standard output goes to, if any.
 template <typename Prepare>
-Pair Compare(const std::vector<std::string>& ours, const std::vector<std::string>& theirs, Prepare prepare) {
+Pair Compare(const std::vector<std::string>& ours, const std::vector<std::string>& theirs, Prepare prepare,
+             const std::string& theirsOutput = {}) {
   std::vector<Run> oursRuns, theirsRuns;
   for (int i = 0; i < 5; ++i) {
-    for (auto* side : {&ours, &theirs}) {
-      prepare();
-      sync();
-      (side == &ours ? oursRuns : theirsRuns).push_back(Spawn(*side));
-    }
+    prepare();
+    sync();
+    oursRuns.push_back(Spawn(ours));
+    prepare();
+    sync();
+    theirsRuns.push_back(Spawn(theirs, theirsOutput));
   }
   return {MedianOf(oursRuns), MedianOf(theirsRuns)};
 }
@@ -113,18 +130,32 @@ int RunOne(int argc, char** argv) {
   return 2;
 }
 
+int Usage(const char* self) {
+  std::fprintf(stderr, "usage: %s [size in MiB, 1 to 65536, default 1024] [work folder, default the current one]\n",
+               self);
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--run") == 0) return RunOne(argc, argv);
+  if (argc > 3) return Usage(argv[0]);
 
-  const int64_t sizeMiB = argc > 1 ? std::atoll(argv[1]) : 1024;
-  const fs::path dir = fs::absolute(argc > 2 ? argv[2] : ".") / "split-merge-bench";
+  const std::optional<int32_t> sizeArgument = argc > 1 ? TryStrToInt(argv[1]) : std::optional<int32_t>(1024);
+  if (!sizeArgument || *sizeArgument < 1 || *sizeArgument > 65536) return Usage(argv[0]);
+  const int64_t sizeMiB = *sizeArgument;
+  const fs::path workFolder = fs::absolute(argc > 2 ? argv[2] : ".");
+  if (!fs::is_directory(workFolder)) {
+    std::fprintf(stderr, "%s: the work folder %s does not exist\n", argv[0], workFolder.c_str());
+    return Usage(argv[0]);
+  }
+  const fs::path dir = workFolder / "split-merge-bench";
   fs::create_directories(dir);
   const fs::path source = dir / "source.bin";
   const int64_t size = sizeMiB << 20;
   if (!fs::exists(source) || static_cast<int64_t>(fs::file_size(source)) != size) MakeSource(source, size);
-  Spawn({"sh", "-c", "cat '" + source.string() + "' > /dev/null"});  // warm the page cache
+  Spawn({"cat", source.string()}, "/dev/null");  // warm the page cache
   const std::string self = fs::canonical("/proc/self/exe").string();
   const double mib = static_cast<double>(size) / (1 << 20);
 
@@ -151,15 +182,14 @@ int main(int argc, char** argv) {
 
     Spawn({self, "--run", "split", source.string(), std::to_string(parts), dir.string()});
     std::vector<std::string> merge = {self, "--run", "merge", (dir / "joined").string()};
-    std::string catList;
+    std::vector<std::string> cat = {"cat"};
     for (int k = 1; k <= parts; ++k) {
       const std::string part = (dir / ("source.bin.vexl" + std::to_string(k))).string();
       merge.push_back(part);
-      catList += " '" + part + "'";
+      cat.push_back(part);
     }
     const auto removeJoined = [&] { fs::remove(dir / "joined"); };
-    const Pair join =
-        Compare(merge, {"sh", "-c", "exec cat" + catList + " > '" + (dir / "joined").string() + "'"}, removeJoined);
+    const Pair join = Compare(merge, cat, removeJoined, (dir / "joined").string());
     std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", ("merge " + std::to_string(parts) + " parts").c_str(),
                 mib / join.ours.seconds, mib / join.theirs.seconds, join.theirs.seconds / join.ours.seconds,
                 join.ours.peakKiB);
