@@ -10,8 +10,8 @@
 #include "framework/panel.h"
 #include "framework_test_support.h"
 #include "probed_panel.h"
-#include "skin/broadcast_win32.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/broadcast_win32.h"
+#include "skin/manager/skin_command_win32.h"
 #include "skin_command_log.h"
 
 namespace sundrel {
