@@ -1,6 +1,7 @@
 #include "skin/manager/broadcast_win32.h"
 
 #include "framework/application.h"
+#include "paint/shared_slots.h"
 #include "skin/manager/skin_command_win32.h"
 
 namespace sundrel {
@@ -29,11 +30,6 @@ bool AnswersSkinned(TCustomForm* form) {
 }
 
 }  // namespace
-
-std::vector<TComponent*>& FormsWithProvider() {
-  static std::vector<TComponent*> forms;
-  return forms;
-}
 
 bool IsMdiChild(TCustomForm* form) {
   return form->HandleAllocated() && (GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
@@ -67,7 +63,7 @@ void BroadcastToForms(int code, LPARAM lParam) {
       if (!AnswersSkinned(form)) DeliverToForm(form, message);
     }
   }
-  std::vector<TComponent*>& provided = FormsWithProvider();
+  const std::vector<TComponent*>& provided = Shared().FormsWithProvider;
   for (size_t i = 0; i < provided.size(); ++i) {
     TComponent* entry = provided[i];
     auto* form = dynamic_cast<TCustomForm*>(entry);

@@ -5,16 +5,10 @@
 // built, before it has any).
 #pragma once
 
-#include <vector>
-
 #include "framework/forms.h"
 #include "framework/messages.h"
 
 namespace sundrel {
-
-// The forms that a skin provider serves. A provider appends its form when it takes the form
-// over and empties its entry (nullptr) when it goes, so entries keep their places.
-std::vector<TComponent*>& FormsWithProvider();
 
 // Passes the message to the control's children: windowless ones through their message method,
 // skinned windowed ones (they answer SMC_IS_SKINNED) through their window, and unskinned windowed
@@ -26,7 +20,8 @@ void BroadcastToChildren(TWinControl* control, const TMessage& message);
 // Delivers the command to every form and its controls. First the application's forms, from the
 // last created to the first, except multi-document children, forms being loaded or destroyed and
 // forms whose window already answers SMC_IS_SKINNED (their provider passes commands on itself);
-// then every form that has a provider. A multi-document parent's client window gets it as well.
+// then every form that has a provider (Shared().FormsWithProvider). A multi-document parent's client window gets it as
+// well.
 void BroadcastToForms(int code, LPARAM lParam);
 
 // The two multi-document cases, told by their windows: false and none while the form has no

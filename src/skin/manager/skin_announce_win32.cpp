@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "paint/shared_slots.h"
 #include "skin/manager/broadcast_win32.h"
 #include "skin/manager/form_provider_link_win32.h"
 #include "skin/manager/skin_command_win32.h"
-#include "skin/manager/skin_flags_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
@@ -63,7 +63,7 @@ void TsSkinManager::AnnounceSkin() {
   FormRedrawPause pause(HasMainForm() ? FormsPaintedBy(this) : std::vector<HWND>{});
   SetSkinActive(false);
   {
-    FlagScope announcing(SkinAnnouncing);
+    SlotScope announcing(Shared().SkinAnnouncing, true);
     BroadcastToForms(SMC_SKIN_SET, reinterpret_cast<LPARAM>(this));
   }
   SetSkinActive(true);
@@ -82,7 +82,7 @@ void TsSkinManager::RefreshSkin() {
 }
 
 void TsSkinManager::RemoveSkin() {
-  FlagScope removing(SkinRemoving);
+  SlotScope removing(Shared().SkinRemoving, true);
   UninstallHook();
   SetSkinActive(false);
   try {

@@ -24,6 +24,18 @@ LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam) {
   return control->Perform(SM_SKINCMD, SkinCommandWParam(code), lParam);
 }
 
+TacParentImage AskParentImage(HWND window) {
+  SlotScope question(Shared().ParentImage, TacParentImage());
+  SendSkinCommand(window, SMC_GET_CACHE);
+  return Shared().ParentImage;
+}
+
+TColor AskBackFillColor(HWND window) {
+  SlotScope question(Shared().BackFillColor, clFuchsia);
+  SendSkinCommand(window, SMC_GET_COLOR);
+  return Shared().BackFillColor;
+}
+
 bool AskControl(TControl* control, int code) {
   TMessage question = SkinCommand(code);
   control->Perform(question);

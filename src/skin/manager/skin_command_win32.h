@@ -5,13 +5,15 @@
 //
 // Answers come back in one of three ways, fixed per command: the result of sending; the LParam
 // field of a message record handed directly to a framework control's message method (AskControl);
-// or a process-wide variable (SharedParentImage, BackFillColor).
+// or a slot of the shared slots (paint/shared_slots.h: ParentImage, BackFillColor), which the
+// receiver writes while the asker's send is still running.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/control.h"
 #include "framework/messages.h"
+#include "paint/shared_slots.h"
 
 namespace sundrel {
 
@@ -22,7 +24,7 @@ inline constexpr int SMC_SKIN_SET = 1;                // lParam: the manager who
 inline constexpr int SMC_SKIN_REMOVED = 2;            // lParam: the manager whose skin went
 inline constexpr int SMC_REFRESH = 3;                 // lParam: the manager whose skin changed in place
 inline constexpr int SMC_GET_PROVIDER = 4;            // result: the form's skin provider component, or 0
-inline constexpr int SMC_GET_CACHE = 5;               // answer in SharedParentImage
+inline constexpr int SMC_GET_CACHE = 5;               // answer in Shared().ParentImage
 inline constexpr int SMC_PARENT_UPDATED = 6;          // the parent finished repainting
 inline constexpr int SMC_IS_SKINNED = 7;              // 1 in the LParam field or as the result
 inline constexpr int SMC_SET_UPDATING = 8;            // flag: 1 updating on, 0 off
@@ -37,7 +39,7 @@ inline constexpr int SMC_STOP_FADING = 16;
 inline constexpr int SMC_INVALIDATE_BG = 17;
 inline constexpr int SMC_GET_BG_KIND = 19;  // 1: the fill is not a plain colour
 inline constexpr int SMC_BG_CHANGED = 20;   // flag: 1 redraw now
-inline constexpr int SMC_GET_COLOR = 21;    // answer in BackFillColor, result 1
+inline constexpr int SMC_GET_COLOR = 21;    // answer in Shared().BackFillColor, result 1
 inline constexpr int SMC_SET_HALF_VISIBLE = 22;
 inline constexpr int SMC_PREPARE_CACHE = 23;
 inline constexpr int SMC_DRAW_FADE_FRAME = 24;     // lParam: the frame; result non-zero when drawn
@@ -74,6 +76,15 @@ LRESULT SendSkinCommand(HWND window, int code, LPARAM lParam = 0, int flag = 0);
 // Windowed controls hear the command through their window, but only when it exists and the
 // control is not being destroyed (0 otherwise); windowless controls through their message method.
 LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam = 0);
+
+// SMC_GET_CACHE: the picture that the window lends, or a record that is not Ready when it lends
+// none. The slot is cleared for the question and gets its value from before afterwards.
+TacParentImage AskParentImage(HWND window);
+
+// SMC_GET_COLOR: the colour that the window gives as its background, or clFuchsia when it gives
+// none (a window that does not know the command). The slot is unset for the question and gets its value from before
+// afterwards.
+TColor AskBackFillColor(HWND window);
 
 // The probe for framework controls (codes 7, 10, 11 and 19): yes when the message method wrote
 // 1 into the record's LParam; otherwise, when the control has a window, yes when sending the

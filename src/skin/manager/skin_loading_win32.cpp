@@ -6,10 +6,10 @@
 
 #include "base/errors.h"
 #include "paint/color.h"
+#include "paint/shared_slots.h"
 #include "skin/image/skin_image_source.h"
 #include "skin/manager/pack_warning_win32.h"
 #include "skin/manager/program_folder_win32.h"
-#include "skin/manager/skin_flags_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 #include "skin/manager/system_colors_win32.h"
 #include "skin/model/packed_skin.h"
@@ -76,7 +76,7 @@ void TsSkinManager::LoadNamedSkin() {
 
 void TsSkinManager::LoadPackedSkin() {
   if (!active_) return;
-  FlagScope changing(SkinChanging);
+  SlotScope changing(Shared().SkinChanging, true);
   const std::string file = PackFileName(skinDirectory_, skinName_);
   LoadExternal(file, [&] {
     bool warned = false;
@@ -97,7 +97,7 @@ void TsSkinManager::LoadPackedSkin() {
 
 void TsSkinManager::LoadSkin() {
   if (!active_) return;
-  FlagScope changing(SkinChanging);
+  SlotScope changing(Shared().SkinChanging, true);
   const std::string folder = ResolvedDirectory() + "\\" + skinName_ + "\\";
   const std::string optionsFile = folder + kOptionsFile;
   if (SystemSkinFiles().FileExists(optionsFile)) {

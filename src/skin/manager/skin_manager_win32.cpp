@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "framework/application.h"
+#include "paint/shared_slots.h"
 #include "skin/manager/program_folder_win32.h"
 #include "skin/manager/skin_command_win32.h"
-#include "skin/manager/skin_flags_win32.h"
 #include "skin/manager/skin_hooks_win32.h"
 
 namespace sundrel {
@@ -130,7 +130,7 @@ void TsSkinManager::ChangeSkin(const std::string& name) {
   if (!active_) return;
   if (OnBeforeChange) OnBeforeChange(this);
   {
-    FlagScope changing(SkinChanging);
+    SlotScope changing(Shared().SkinChanging, true);
     SetSkinActive(false);
     try {
       LoadNamedSkin();
@@ -149,7 +149,7 @@ void TsSkinManager::ChangeSkin(const std::string& name) {
 
 void TsSkinManager::ReloadSkin() {
   if (!SkinActive()) return;
-  FlagScope changing(SkinChanging);
+  SlotScope changing(Shared().SkinChanging, true);
   try {
     LoadNamedSkin();
   } catch (...) {
