@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 
 namespace sundrel {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "base/stream.h"
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 #include "skin_pack_writer.h"
 
 namespace sundrel {

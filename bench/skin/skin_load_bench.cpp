@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
-#include "skin/options_text.h"
-#include "skin/packed_skin.h"
-#include "skin/skin_model.h"
+#include "skin/model/packed_skin.h"
+#include "skin/model/skin_model.h"
+#include "skin/options/options_text.h"
 
 namespace {
 

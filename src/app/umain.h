@@ -13,7 +13,7 @@
 #include "framework/forms.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
-#include "skin/skin_manager_win32.h"
+#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 

@@ -39,7 +39,8 @@ void PaintDisabledLook(const TacPixels& bitmap, TsDisabledKind kinds, TColor con
     BlendImageOver(bitmap, 0, 0, clNoKey, 0.4, {left, top, left + bitmap.Width - 1, top + bitmap.Height - 1},
                    parent.Image);
   } else {
-    const TColor towards = BackFillColor != clFuchsia ? BackFillColor : controlColor;
+    const TColor backFill = Shared().BackFillColor;
+    const TColor towards = backFill != clFuchsia ? backFill : controlColor;
     ShadeRect(bitmap, {0, 0, bitmap.Width - 1, bitmap.Height - 1}, 50, towards);
   }
 }

@@ -5,8 +5,8 @@
 
 #include "paint/color.h"
 #include "paint/geometry.h"
-#include "paint/paint_globals.h"
 #include "paint/pixels.h"
+#include "paint/shared_slots.h"
 
 namespace sundrel {
 

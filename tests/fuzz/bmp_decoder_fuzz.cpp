@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/bmp_decoder.h"
+#include "skin/image/bmp_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/jpeg_decoder.h"
+#include "skin/image/jpeg_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "skin/mask_geometry.h"
-#include "skin/skin_model.h"
+#include "skin/model/mask_geometry.h"
+#include "skin/model/skin_model.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   sundrel::TMemoryStream source;

@@ -28,8 +28,7 @@ TEST(GrayBitmap, AveragesTheChannels) {
 
 class DisabledLook : public ::testing::Test {
  protected:
-  void TearDown() override { BackFillColor = clFuchsia; }
-
+  FreshSlots fresh;
   TacMemBitmap control = SolidBitmap(2, 2, RGBColor(100, 0, 30));
 };
 
@@ -45,11 +44,11 @@ TEST_F(DisabledLook, BlendedOverAReadyParentIsSixtyPercentParent) {
 }
 
 TEST_F(DisabledLook, WithoutAParentShadesHalfWayToTheBackground) {
-  BackFillColor = RGBColor(0, 200, 31);
+  Shared().BackFillColor = RGBColor(0, 200, 31);
   PaintDisabledLook(control.Pixels(), dkBlended, clWhite, {}, {});
   EXPECT_EQ(Describe(PixelAt(control.Pixels(), 1, 1)), Describe(RGBColor(50, 100, 30)));  // 30.5 rounds to even
 
-  BackFillColor = clFuchsia;  // unset: the control's own colour
+  Shared().BackFillColor = clFuchsia;  // unset: the control's own colour
   TacMemBitmap other = SolidBitmap(2, 2, RGBColor(100, 0, 30));
   PaintDisabledLook(other.Pixels(), dkBlended, static_cast<TColor>(0xFF00000F), {}, {});
   const TColor face = SystemColorRGB(15);
@@ -61,7 +60,7 @@ TEST_F(DisabledLook, GrayedAloneOnlyGreys) {
   PaintDisabledLook(control.Pixels(), dkGrayed, clWhite, {}, {});
   EXPECT_EQ(PixelAt(control.Pixels(), 0, 0), RGBColor(43, 43, 43));
   TacMemBitmap both = SolidBitmap(2, 2, RGBColor(100, 0, 30));
-  BackFillColor = clBlack;
+  Shared().BackFillColor = clBlack;
   PaintDisabledLook(both.Pixels(), dkGrayed | dkBlended, clWhite, {}, {});
   EXPECT_EQ(PixelAt(both.Pixels(), 0, 0), RGBColor(22, 22, 22));  // grey 43, then half way to black: 21.5
   TacMemBitmap neither = SolidBitmap(2, 2, RGBColor(100, 0, 30));

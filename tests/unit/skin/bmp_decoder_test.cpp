@@ -1,4 +1,4 @@
-#include "skin/bmp_decoder.h"
+#include "skin/image/bmp_decoder.h"
 
 #include <gtest/gtest.h>
 

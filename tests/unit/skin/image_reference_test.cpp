@@ -1,4 +1,4 @@
-#include "skin/image_reference.h"
+#include "skin/model/image_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/jpeg_decoder.h"
+#include "skin/image/jpeg_decoder.h"
 
 #include <gtest/gtest.h>
 

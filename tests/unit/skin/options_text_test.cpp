@@ -1,11 +1,11 @@
-#include "skin/options_text.h"
+#include "skin/options/options_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "base/errors.h"
-#include "skin/inherited_values.h"
+#include "skin/options/inherited_values.h"
 
 namespace sundrel {
 namespace {

@@ -1,9 +1,9 @@
-#include "skin/packed_skin.h"
+#include "skin/model/packed_skin.h"
 
 #include <gtest/gtest.h>
 
 #include "pack_builder.h"
-#include "skin/skin_model.h"
+#include "skin/model/skin_model.h"
 #include "skin_test_files.h"
 
 namespace sundrel {

@@ -1,4 +1,4 @@
-#include "skin/skin_directory.h"
+#include "skin/pack/skin_directory.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

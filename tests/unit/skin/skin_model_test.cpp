@@ -1,4 +1,4 @@
-#include "skin/skin_model.h"
+#include "skin/model/skin_model.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "base/errors.h"
 #include "base/path_text.h"
 #include "file_fixture.h"
-#include "skin/mask_geometry.h"
+#include "skin/model/mask_geometry.h"
 #include "skin_test_files.h"
 
 namespace sundrel {

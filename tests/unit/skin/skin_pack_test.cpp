@@ -1,4 +1,4 @@
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 
 #include "file_fixture.h"
 #include "pack_builder.h"
-#include "skin/zlib_stream.h"
+#include "skin/pack/zlib_stream.h"
 
 namespace sundrel {
 namespace {

@@ -11,7 +11,7 @@
 // After <cstdio>: jpeglib.h needs FILE and size_t.
 #include <jpeglib.h>
 
-#include "skin/image_limits.h"
+#include "skin/image/image_limits.h"
 
 namespace sundrel::test {
 

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "base/errors.h"
-#include "skin/mask_geometry.h"
-#include "skin/skin_model.h"
+#include "skin/model/mask_geometry.h"
+#include "skin/model/skin_model.h"
 #include "skin_test_files.h"
 
 namespace sundrel {

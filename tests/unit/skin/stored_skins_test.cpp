@@ -1,4 +1,4 @@
-#include "skin/stored_skins.h"
+#include "skin/pack/stored_skins.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,6 @@
-#include "skin/system_colors.h"
+#include "skin/model/system_colors.h"
 
 #include <gtest/gtest.h>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace sundrel {
 namespace {
@@ -18,13 +14,6 @@ TEST(SystemColors, ResolvesOnlySystemColourValues) {
   EXPECT_EQ(ResolveColor(clFuchsia, classic), clFuchsia);
   EXPECT_EQ(ResolveColor(0x7F00000F, classic), 0x7F00000F);
 }
-
-#ifdef _WIN32
-TEST(SystemColors, TheWindowsSchemeIsTheSystems) {
-  EXPECT_EQ(ResolveColor(clBtnFace, WindowsSystemColors()), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
-  EXPECT_EQ(ResolveColor(clWindow, WindowsSystemColors()), static_cast<TColor>(GetSysColor(COLOR_WINDOW)));
-}
-#endif
 
 }  // namespace
 }  // namespace sundrel

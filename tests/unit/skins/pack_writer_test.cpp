@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 #include "skin_pack_writer.h"
 
 namespace sundrel {

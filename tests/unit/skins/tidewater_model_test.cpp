@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "skin/mask_geometry.h"
-#include "skin/packed_skin.h"
-#include "skin/skin_model.h"
+#include "skin/model/mask_geometry.h"
+#include "skin/model/packed_skin.h"
+#include "skin/model/skin_model.h"
 #include "tidewater_facts.h"
 
 namespace sundrel {

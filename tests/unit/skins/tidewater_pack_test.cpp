@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "skin/skin_pack.h"
+#include "skin/pack/skin_pack.h"
 #include "tidewater_facts.h"
 
 namespace sundrel {

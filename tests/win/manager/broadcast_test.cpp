@@ -9,9 +9,10 @@
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "framework_test_support.h"
+#include "paint/shared_slots.h"
 #include "probed_panel.h"
-#include "skin/broadcast_win32.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/broadcast_win32.h"
+#include "skin/manager/skin_command_win32.h"
 #include "skin_command_log.h"
 
 namespace sundrel {
@@ -49,17 +50,13 @@ T* Child(TWinControl* parent) {
 
 class Broadcasts : public sundrel::testing::FrameworkTest {
  protected:
-  void TearDown() override {
-    FormsWithProvider().clear();
-    FrameworkTest::TearDown();
-  }
-
   TForm* NewForm() {
     auto* form = application->CreateForm<TForm>();
     form->HandleNeeded();
     return form;
   }
 
+  FreshSlots fresh;
   SkinCommandLog log;
 };
 
@@ -125,7 +122,7 @@ TEST_F(Broadcasts, FormsHearItLastCreatedFirstThenTheFormsWithProviders) {
   TForm* provided = NewForm();
   auto* providedLabel = Child<TLabel>(provided);
   auto* notAForm = new TComponent(application.get());
-  FormsWithProvider() = {nullptr, notAForm, provided};
+  Shared().FormsWithProvider = {nullptr, notAForm, provided};
 
   log.Watch(*first, "first");
   log.Watch(*firstLabel, "first.label");

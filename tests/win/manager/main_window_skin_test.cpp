@@ -4,7 +4,7 @@
 
 #include "app/umain.h"
 #include "framework_test_support.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/skin_command_win32.h"
 #include "skin_command_log.h"
 
 namespace sundrel {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/panel.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/skin_command_win32.h"
 
 namespace sundrel::testing {
 

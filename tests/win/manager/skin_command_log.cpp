@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "framework/win_control.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/skin_command_win32.h"
 
 namespace sundrel::testing {
 

@@ -13,7 +13,7 @@
 #include "framework/panel.h"
 #include "framework_test_support.h"
 #include "probed_panel.h"
-#include "skin/skin_command_win32.h"
+#include "skin/manager/skin_command_win32.h"
 #include "skin_command_log.h"
 
 namespace sundrel {
@@ -40,6 +40,7 @@ class SkinCommands : public sundrel::testing::FrameworkTest {
   TButton* button = nullptr;
   TLabel* label = nullptr;
   SkinCommandLog log;
+  FreshSlots fresh;
 };
 
 TEST_F(SkinCommands, PackTheCodeIntoTheHighWordAndTheFlagIntoTheLowWord) {
@@ -111,6 +112,44 @@ TEST_F(SkinCommands, UnknownCodesAndQuestionsToUnskinnedWindowsAreAnsweredWithZe
     EXPECT_EQ(SendSkinCommand(button->Handle(), code), 0);
     EXPECT_EQ(SendSkinCommandToControl(label, code), 0);
   }
+}
+
+// A parent that lends its picture and gives its colour, writing the answers into the slots while
+// the question is being sent, as a skinned parent does.
+TacMemBitmap lentPicture(4, 4, 3);
+LRESULT CALLBACK AnswerThroughTheSlots(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (msg == SM_SKINCMD && SkinCommandCode(wParam) == SMC_GET_CACHE) {
+    Shared().ParentImage = {lentPicture.Pixels(), 3, 2, true};
+    return 0;
+  }
+  if (msg == SM_SKINCMD && SkinCommandCode(wParam) == SMC_GET_COLOR) {
+    Shared().BackFillColor = 0x123456;
+    return 1;
+  }
+  return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+TEST_F(SkinCommands, AnswersTravelThroughTheSharedSlotsAndTheSlotsGetTheirValuesBack) {
+  SetWindowSubclass(form->Handle(), AnswerThroughTheSlots, 1, 0);
+  // What an outer composition had set must be there again after the question.
+  const TacParentImage outer{lentPicture.Pixels(), 9, 9, true};
+  SlotScope outerImage(Shared().ParentImage, outer);
+  SlotScope outerColor(Shared().BackFillColor, TColor{0x654321});
+
+  const TacParentImage lent = AskParentImage(form->Handle());
+  EXPECT_TRUE(lent.Ready);
+  EXPECT_EQ(lent.Image.Row0, lentPicture.Pixels().Row0);
+  EXPECT_EQ(lent.X, 3);
+  EXPECT_EQ(lent.Y, 2);
+  EXPECT_EQ(AskBackFillColor(form->Handle()), 0x123456);
+  EXPECT_EQ(Shared().ParentImage.X, 9);
+  EXPECT_EQ(Shared().BackFillColor, 0x654321);
+
+  // A window that knows nothing of skins lends no picture and gives no colour, even while the
+  // slots hold values of an outer composition.
+  EXPECT_FALSE(AskParentImage(button->Handle()).Ready);
+  EXPECT_EQ(AskBackFillColor(button->Handle()), clFuchsia);
+  RemoveWindowSubclass(form->Handle(), AnswerThroughTheSlots, 1);
 }
 
 }  // namespace

@@ -20,13 +20,13 @@
 #include "framework/label.h"
 #include "framework/timer.h"
 #include "framework_test_support.h"
-#include "skin/anim_effects_win32.h"
-#include "skin/broadcast_win32.h"
-#include "skin/form_provider_link_win32.h"
-#include "skin/internal_skin_win32.h"
-#include "skin/skin_command_win32.h"
-#include "skin/skin_flags_win32.h"
-#include "skin/skin_manager_win32.h"
+#include "paint/shared_slots.h"
+#include "skin/manager/anim_effects_win32.h"
+#include "skin/manager/broadcast_win32.h"
+#include "skin/manager/form_provider_link_win32.h"
+#include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/skin_command_win32.h"
+#include "skin/manager/skin_manager_win32.h"
 #include "skin_command_log.h"
 #include "test_skins.h"
 
@@ -59,10 +59,13 @@ class TFakeProvider : public TComponent, public TacFormProviderLink {
  public:
   TFakeProvider(TForm* form, TsSkinManager* manager) : TComponent(form), form_(form), manager_(manager) {
     SetWindowSubclass(form->Handle(), &Procedure, 1, reinterpret_cast<DWORD_PTR>(this));
-    FormsWithProvider().push_back(form);
+    Shared().FormsWithProvider.push_back(form);
   }
   ~TFakeProvider() override {
     if (form_->HandleAllocated()) RemoveWindowSubclass(form_->Handle(), &Procedure, 1);
+    // As a provider does when it goes: its entry stays, emptied.
+    std::vector<TComponent*>& forms = Shared().FormsWithProvider;
+    std::replace(forms.begin(), forms.end(), static_cast<TComponent*>(form_), static_cast<TComponent*>(nullptr));
   }
 
   TsSkinManager* SkinManager() const override { return manager_; }
@@ -121,7 +124,6 @@ class SkinManagerTest : public sundrel::testing::FrameworkTest {
     form->HandleNeeded();
   }
   void TearDown() override {
-    FormsWithProvider().clear();
     ButtonEvents = kAllBtnEvents;
     FrameworkTest::TearDown();
   }
@@ -136,6 +138,7 @@ class SkinManagerTest : public sundrel::testing::FrameworkTest {
 
   static LPARAM Param(TsSkinManager* manager) { return reinterpret_cast<LPARAM>(manager); }
 
+  FreshSlots fresh;
   TForm* form = nullptr;
   TListeningLabel* label = nullptr;
   test::TempDir skins;
@@ -331,7 +334,7 @@ TEST_F(SkinManagerTest, APackThatFailsLeavesTheInternalSkinAndTellsWhy) {
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.warning});
     EXPECT_EQ(manager->SkinName(), kTidewater);
     EXPECT_EQ(manager->SkinInfo(), "5.4");
-    EXPECT_FALSE(SkinChanging);
+    EXPECT_FALSE(Shared().SkinChanging);
   }
 }
 
@@ -339,8 +342,9 @@ TEST_F(SkinManagerTest, TheFlagsAreRaisedWhileTheSkinChangesAndClearedOnEveryWay
   TsSkinManager* manager = NewManager();
   std::vector<std::string> seen;
   label->onCommand = [&](int code) {
-    seen.push_back(std::to_string(code) + (SkinChanging ? " changing" : "") + (SkinAnnouncing ? " announcing" : "") +
-                   (SkinRemoving ? " removing" : ""));
+    const SharedSlots& slots = Shared();
+    seen.push_back(std::to_string(code) + (slots.SkinChanging ? " changing" : "") +
+                   (slots.SkinAnnouncing ? " announcing" : "") + (slots.SkinRemoving ? " removing" : ""));
   };
   manager->SetSkinName(kTidewater);
   EXPECT_EQ(seen, (std::vector<std::string>{"1 changing announcing", "16 changing", "3 changing"}));
@@ -360,7 +364,7 @@ TEST_F(SkinManagerTest, TheFlagsAreRaisedWhileTheSkinChangesAndClearedOnEveryWay
   EXPECT_TRUE(before);
   EXPECT_FALSE(after);
   EXPECT_EQ(seen, (std::vector<std::string>{"2 changing removing"}));
-  EXPECT_FALSE(SkinChanging || SkinAnnouncing || SkinRemoving);
+  EXPECT_FALSE(Shared().SkinChanging || Shared().SkinAnnouncing || Shared().SkinRemoving);
   EXPECT_EQ(manager->SkinInfo(), "N/A");
   EXPECT_EQ(manager->GetSkinIndex("GLOBALINFO"), -1) << "nothing of a half-built skin is left";
 }

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "base/utf.h"
-#include "skin/skin_manager_win32.h"
-#include "skin/skin_model.h"
+#include "skin/manager/skin_manager_win32.h"
+#include "skin/model/skin_model.h"
 #include "test_skins.h"
 
 namespace sundrel {

@@ -17,8 +17,8 @@
 
 #include "app/umain.h"
 #include "framework/application.h"
-#include "skin/internal_skin_win32.h"
-#include "skin/skin_manager_win32.h"
+#include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 namespace {

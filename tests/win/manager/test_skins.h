@@ -10,7 +10,7 @@
 
 #include "file_fixture.h"
 #include "framework/component.h"
-#include "skin/skin_manager_win32.h"
+#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel::testing {
 

@@ -8,11 +8,11 @@
 
 #include "base/utf.h"
 #include "file_fixture.h"
-#include "skin/internal_skin_win32.h"
-#include "skin/pack_warning_win32.h"
-#include "skin/program_folder_win32.h"
-#include "skin/skin_directory.h"
-#include "skin/skin_pack.h"
+#include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/pack_warning_win32.h"
+#include "skin/manager/program_folder_win32.h"
+#include "skin/pack/skin_directory.h"
+#include "skin/pack/skin_pack.h"
 
 namespace sundrel {
 namespace {

@@ -1,0 +1,32 @@
+#include "skin/model/pattern_table.h"
+
+#include "skin/model/mask_table.h"
+
+namespace sundrel {
+
+void AppendPatternRecord(std::string_view section, std::string_view key, std::string_view value, DecodedImages& images,
+                         std::vector<TsPatternData>& patterns, std::vector<TsMaskData>& masks) {
+  const std::string file = UpperCase(value);
+  if (file.find(".JPG") == std::string::npos && file.find(".JPEG") == std::string::npos) return;
+  const TacMemBitmap* picture = images.Find(file);
+  if (!picture) return;
+  if (int64_t{picture->Width()} * picture->Height() >= kMinPatternPixels) {
+    patterns.push_back({*picture, UpperCase(section), UpperCase(key)});
+    return;
+  }
+  TsMaskData record = MaskWithOwnImage(*picture);
+  record.SectionName = UpperCase(section);
+  record.PropertyName = UpperCase(key);
+  record.ImgType = itisaTexture;
+  record.ImageCount = 1;
+  masks.push_back(std::move(record));
+}
+
+void AppendPatternRecords(const OptionsText& options, DecodedImages& images, std::vector<TsPatternData>& patterns,
+                          std::vector<TsMaskData>& masks) {
+  options.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
+    AppendPatternRecord(section, key, value, images, patterns, masks);
+  });
+}
+
+}  // namespace sundrel

@@ -1,0 +1,45 @@
+// The section table: one TsGeneralData record per section of the options text, with every key a
+// section may give, its default and its inheritance rule.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "skin/model/skin_records.h"
+#include "skin/model/system_colors.h"
+#include "skin/options/options_text.h"
+
+namespace sundrel {
+
+// Where the values of one record come from: a section of the skin (with its parents), or a
+// common section laid over a record.
+class SectionValues {
+ public:
+  virtual ~SectionValues() = default;
+  // Nothing when the key is not given (or -1, or not a number).
+  virtual std::optional<int32_t> Integer(std::string_view key) const = 0;
+  // Read from the section alone; -1 is a value here.
+  virtual std::optional<int32_t> OwnInteger(std::string_view key) const = 0;
+  virtual std::optional<std::string_view> Text(std::string_view key) const = 0;
+  virtual std::optional<bool> Boolean(std::string_view key) const = 0;
+};
+
+// The steps of a gradient list; exactly one blank means no gradient. An item that is not a number
+// raises EConvertError.
+TsGradArray GradientOf(std::string_view text);
+
+// Every field at the default of its key.
+TsGeneralData DefaultSectionRecord();
+
+// Sets every field whose key the values give, keys in their fixed order; COLOR is resolved
+// from a system colour and the gradient lists are parsed. A gradient item that is not a number
+// raises EConvertError and leaves the record half read.
+void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& record);
+
+// One record per listed section, in file order (a section written twice gives two equal
+// records); ParentClass is the section's own "PARENTCLASS".
+void AppendSectionRecords(const OptionsText& options, const SystemColors& system, std::vector<TsGeneralData>& sections);
+
+}  // namespace sundrel
