@@ -20,7 +20,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   // The forms go first: destroying the window would take their windows along behind their backs.
   DestroyComponents();
-  DestroyWindow(handle_);
+  handle_.reset();
   if (Application == this) Application = nullptr;
 }
 
@@ -36,7 +36,7 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
 
 void TApplication::Run() {
   // Shown without a size: nothing of it is seen but its task-bar entry.
-  ShowWindow(handle_, SW_SHOWNOACTIVATE);
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   if (mainForm_ != nullptr) mainForm_->Show();
   while (!terminated_) HandleMessage();
 }

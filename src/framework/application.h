@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "base/handles_win32.h"
 #include "framework/component.h"
+#include "framework/message_hooks.h"
 #include "framework/messages.h"
 
 namespace sundrel {
@@ -30,14 +30,11 @@ class TApplication : public TComponent {
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title);
   // The application window.
-  HWND Handle() const { return handle_; }
+  HWND Handle() const { return handle_.get(); }
 
-  // A hook sees the application window's messages before the window does; answering true means
-  // it handled the message (and set its Result). Hooks are asked in the order they were added.
-  using TWindowHook = std::function<bool(TMessage&)>;
-  // Answers the number that takes the hook off again.
-  int HookMainWindow(TWindowHook hook);
-  void UnhookMainWindow(int hookId);
+  // A hook sees the application window's messages before the window does, the hook added last
+  // first (see TMessageHookChain); letting the token go takes it off again.
+  [[nodiscard]] TRemovalToken HookMainWindow(TMessageHook hook) { return hooks_.Add(std::move(hook)); }
 
   // Minimizes the application window, which hides the forms with it; Restore brings them back
   // and activates the one the user worked in last.
@@ -79,14 +76,8 @@ class TApplication : public TComponent {
   void WndProc(TMessage& message);
   void ActivateLastActiveForm() const;
 
-  struct Hook {
-    int id;
-    TWindowHook hook;
-  };
-
-  HWND handle_ = nullptr;
-  std::vector<Hook> hooks_;
-  int lastHookId_ = 0;
+  TMessageHookChain hooks_{[this](TMessage& message) { WndProc(message); }};
+  UniqueWindow handle_;
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;

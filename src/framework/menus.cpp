@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/handles_win32.h"
 #include "base/utf.h"
-#include "framework/gdi_handles.h"
 
 namespace sundrel {
 

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 namespace sundrel {
 
 struct TMessage {
@@ -14,9 +12,6 @@ struct TMessage {
   LPARAM LParam = 0;
   LRESULT Result = 0;
 };
-
-// A control's replaceable message method (see TControl::WindowProc).
-using TWndMethod = std::function<void(TMessage&)>;
 
 // Framework notifications. They travel by direct dispatch (Perform), never through the system's
 // queue, so they also reach windowless controls and controls whose window does not exist yet.

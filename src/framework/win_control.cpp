@@ -66,7 +66,7 @@ HWND TWinControl::Handle() {
 LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   try {
-    WindowProc(message);
+    Perform(message);
   } catch (...) {
     HandleCurrentException();
   }
@@ -426,10 +426,8 @@ void TWinControl::WndProc(TMessage& message) {
         if (message.WParam != 0) {
           PaintHandler(reinterpret_cast<HDC>(message.WParam));
         } else {
-          PAINTSTRUCT paint;
-          HDC dc = BeginPaint(handle_.get(), &paint);
-          PaintHandler(dc);
-          EndPaint(handle_.get(), &paint);
+          PaintScope paint(handle_.get());
+          PaintHandler(paint.get());
         }
         return;
       }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "framework/control.h"
-#include "framework/gdi_handles.h"
 
 namespace sundrel {
 

@@ -5,22 +5,16 @@
 namespace sundrel {
 
 TacSkinningHook::TacSkinningHook() : hook_(SetWindowsHookExW(WH_CBT, &Procedure, nullptr, GetCurrentThreadId())) {
-  if (hook_ == nullptr) throw Exception("The skin's window hook could not be installed");
-}
-
-TacSkinningHook::~TacSkinningHook() {
-  UnhookWindowsHookEx(hook_);
+  if (!hook_) throw Exception("The skin's window hook could not be installed");
 }
 
 LRESULT CALLBACK TacSkinningHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TacMainWindowHook::TacMainWindowHook(TApplication& application, TApplication::TWindowHook handler)
-    : application_(&application), id_(application.HookMainWindow(std::move(handler))) {}
-
-TacMainWindowHook::~TacMainWindowHook() {
-  if (Application == application_) application_->UnhookMainWindow(id_);
-}
+TacMainWindowHook::TacMainWindowHook(TApplication& application, THandler handler)
+    : hook_(application.HookMainWindow([handler = std::move(handler)](TMessage& message, const TPassOn& passOn) {
+        if (!handler(message)) passOn(message);
+      })) {}
 
 }  // namespace sundrel

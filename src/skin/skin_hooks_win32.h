@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include "base/handles_win32.h"
 #include "framework/application.h"
 
 namespace sundrel {
@@ -15,28 +18,24 @@ class TacSkinningHook {
  public:
   // Raises Exception when the system refuses the hook.
   TacSkinningHook();
-  ~TacSkinningHook();
   TacSkinningHook(const TacSkinningHook&) = delete;
   TacSkinningHook& operator=(const TacSkinningHook&) = delete;
 
  private:
   static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
 
-  HHOOK hook_;
+  UniqueHook hook_;
 };
 
-// Sees the messages of the application window before the window does, for as long as it lives.
+// Sees the messages of the application window before the window does, for as long as it lives
+// (or the application does). The handler answers true for a message it handled.
 class TacMainWindowHook {
  public:
-  TacMainWindowHook(TApplication& application, TApplication::TWindowHook handler);
-  // Takes the hook off again, unless the application has already gone.
-  ~TacMainWindowHook();
-  TacMainWindowHook(const TacMainWindowHook&) = delete;
-  TacMainWindowHook& operator=(const TacMainWindowHook&) = delete;
+  using THandler = std::function<bool(TMessage&)>;
+  TacMainWindowHook(TApplication& application, THandler handler);
 
  private:
-  TApplication* application_;
-  int id_;
+  TRemovalToken hook_;
 };
 
 }  // namespace sundrel

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/control.h"
 #include "framework/messages.h"
 #include "framework/timer.h"
 
@@ -47,14 +48,12 @@ class WindowWatch {
 // Records the framework notifications (CM_...) that reach a control's message method, in order.
 class MessageLog {
  public:
-  // Replaces the control's WindowProc; messages still go on to the previous one.
-  template <class Control>
-  void Attach(Control& control, std::string name) {
-    TWndMethod previous = control.WindowProc;
-    control.WindowProc = [this, previous, name](TMessage& message) {
+  // Hooks the control's messages; they still go on to the control.
+  void Attach(TControl& control, std::string name) {
+    hooks_.push_back(control.MessageHooks().Add([this, name](TMessage& message, const TPassOn& passOn) {
       if (message.Msg >= CM_BASE && message.Msg < CN_BASE) entries_.push_back({name, message.Msg, message.LParam});
-      previous(message);
-    };
+      passOn(message);
+    }));
   }
   struct Entry {
     std::string control;
@@ -68,6 +67,7 @@ class MessageLog {
 
  private:
   std::vector<Entry> entries_;
+  std::vector<TRemovalToken> hooks_;
 };
 
 void PrintTo(const MessageLog::Entry& entry, std::ostream* out);

@@ -78,15 +78,14 @@ TEST_F(Messages, PerformHandsTheRecordItselfToTheMessageMethod) {
   EXPECT_EQ(SendMessageW(button->Handle(), kProbe, 0, 0), 2);
 }
 
-TEST_F(Messages, AReplacedMessageMethodSeesPerformedAndSentMessagesFirst) {
+TEST_F(Messages, AHookSeesPerformedAndSentMessagesFirst) {
   auto* button = new TAnsweringButton(form);
   button->SetParent(form);
   std::vector<UINT> seen;
-  TWndMethod previous = button->WindowProc;
-  button->WindowProc = [&](TMessage& message) {
+  const TRemovalToken hook = button->MessageHooks().Add([&](TMessage& message, const TPassOn& passOn) {
     if (message.Msg == kProbe || message.Msg == WM_SETTEXT) seen.push_back(message.Msg);
-    previous(message);
-  };
+    passOn(message);
+  });
   button->Perform(kProbe);
   SendMessageW(button->Handle(), kProbe, 0, 0);
   SetWindowTextW(button->Handle(), L"changed");

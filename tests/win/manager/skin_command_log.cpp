@@ -16,6 +16,7 @@ struct SkinCommandLog::Watched {
   bool plainWindow = false;
   LRESULT skinnedAnswer = 0;
   int insideWindow = 0;  // > 0 while the window passes a message on to the control
+  TRemovalToken hook{};
 };
 
 SkinCommandLog::SkinCommandLog() = default;
@@ -36,14 +37,13 @@ void SkinCommandLog::Watch(TControl& control, std::string name) {
     SetWindowSubclass(watched.window, &WindowProcedure, reinterpret_cast<UINT_PTR>(&watched),
                       reinterpret_cast<DWORD_PTR>(&watched));
   }
-  TWndMethod previous = control.WindowProc;
-  control.WindowProc = [&watched, previous](TMessage& message) {
+  watched.hook = control.MessageHooks().Add([&watched](TMessage& message, const TPassOn& passOn) {
     if (message.Msg == SM_SKINCMD) {
       watched.log->entries_.push_back({watched.name, SkinCommandCode(message.WParam), message.LParam,
                                        watched.insideWindow > 0 ? Route::Window : Route::Method});
     }
-    previous(message);
-  };
+    passOn(message);
+  });
 }
 
 void SkinCommandLog::WatchWindow(HWND window, std::string name, LRESULT skinnedAnswer) {

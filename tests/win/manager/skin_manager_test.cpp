@@ -143,17 +143,13 @@ class SkinManagerTest : public sundrel::testing::FrameworkTest {
 };
 
 TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) {
-  // Theme changes that get past the managers' hooks on the application window. The listener
-  // goes in again after each change of default manager, so that it is always asked last.
+  // Theme changes that get past the managers' hooks on the application window: the listener went
+  // in first, so it is asked after every hook that comes later.
   std::vector<UINT> themeMessages;
-  int listener = 0;
-  const auto listenLast = [&] {
-    application->UnhookMainWindow(listener);
-    listener = application->HookMainWindow([&](TMessage& message) {
-      if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
-      return false;
-    });
-  };
+  const TRemovalToken listener = application->HookMainWindow([&](TMessage& message, const TPassOn& passOn) {
+    if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
+    passOn(message);
+  });
 
   TsSkinManager* first = NewManager();
   EXPECT_EQ(first->SkinInfo(), "N/A");
@@ -173,7 +169,6 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_EQ(ButtonEvents, beMouseEnter | beMouseLeave);
 
   // The default manager keeps theme changes from the application window.
-  listenLast();
   SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
@@ -185,7 +180,6 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_FALSE(first->HookInstalled());
   EXPECT_TRUE(second->HookInstalled());
   EXPECT_EQ(ButtonEvents, beMouseDown) << "the buttons follow the new default manager";
-  listenLast();
   SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
@@ -276,12 +270,11 @@ TEST_F(SkinManagerTest, ReceiversCanTellTheCommandsOfTheirManagerFromAnothers) {
   // A receiver that belongs to `mine` acts on codes 1 to 3 only when they carry its manager.
   std::vector<int> acted;
   label->onCommand = nullptr;
-  const TWndMethod labelMethod = label->WindowProc;
-  label->WindowProc = [&](TMessage& message) {
+  const TRemovalToken hook = label->MessageHooks().Add([&](TMessage& message, const TPassOn& passOn) {
     const int code = message.Msg == SM_SKINCMD ? SkinCommandCode(message.WParam) : 0;
     if (code >= SMC_SKIN_SET && code <= SMC_REFRESH && message.LParam == Param(mine)) acted.push_back(code);
-    labelMethod(message);
-  };
+    passOn(message);
+  });
 
   other->RefreshSkin();
   other->SetActive(false);
