@@ -84,6 +84,19 @@ void TApplication::ShowException(const std::string& message) {
               MB_OK | MB_ICONSTOP);
 }
 
+void TApplication::ShowExceptionLater(const std::string& message) {
+  pendingReports_.push_back(message);
+  PostMessageW(Handle(), kShowPendingReports, 0, 0);
+}
+
+void TApplication::ShowPendingReports() {
+  while (!pendingReports_.empty()) {
+    const std::string message = std::move(pendingReports_.front());
+    pendingReports_.pop_front();
+    ShowException(message);
+  }
+}
+
 std::string ErrorReportText(std::string_view message) {
   std::string text(message);
   // Every byte of a character beyond ASCII sorts after ".", as the character itself does.
@@ -98,6 +111,34 @@ void HandleCurrentException() {
   } else {
     MessageBoxW(nullptr, ToWide(ErrorReportText(message)).c_str(), L"Error", MB_OK | MB_ICONSTOP);
   }
+}
+
+namespace {
+
+bool IsPaintMessage(UINT msg) {
+  switch (msg) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+    case WM_DRAWITEM:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void HandleMessageException(HWND window, UINT msg) {
+  // Without an application there is no loop of ours that could show the report later.
+  if (!IsPaintMessage(msg) || Application == nullptr) {
+    HandleCurrentException();
+    return;
+  }
+  if (msg == WM_PAINT) ValidateRect(window, nullptr);
+  Application->ShowExceptionLater(CurrentExceptionMessage());
 }
 
 }  // namespace sundrel

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,11 @@ class TApplication : public TComponent {
   // The default error report: a system message box owned by the active window, captioned with
   // the title, with the error icon and one OK button.
   void ShowException(const std::string& message);
+  // The same report, shown once the message being handled now is done: posted to the application
+  // window (a modal box must not open in the middle of painting).
+  void ShowExceptionLater(const std::string& message);
+  // The message that the application window gets for the reports that wait.
+  static constexpr UINT kShowPendingReports = WM_USER + 1;
   // The window that owns the application's dialogs and message boxes now.
   HWND ActiveWindowHandle() const;
 
@@ -75,9 +81,11 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void WndProc(TMessage& message);
   void ActivateLastActiveForm() const;
+  void ShowPendingReports();
 
   TMessageHookChain hooks_{[this](TMessage& message) { WndProc(message); }};
   UniqueWindow handle_;
+  std::deque<std::string> pendingReports_;
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
@@ -88,6 +96,12 @@ extern TApplication* Application;
 // Shows the exception being handled (call it inside a catch block) with the application's
 // default error report, or with a plain box when there is no application.
 void HandleCurrentException();
+
+// What every window procedure of the framework does with an exception that the handlers of a
+// message let out (call it inside a catch block). Painting messages defer the report until they
+// are over, and a failed WM_PAINT validates the window, so that the paint neither opens a modal
+// box in its middle nor comes straight back; any other message shows the report at once.
+void HandleMessageException(HWND window, UINT msg);
 
 // The error report's text: the message followed by a full stop, unless its last character
 // already sorts at or before ".".

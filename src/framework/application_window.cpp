@@ -69,7 +69,7 @@ LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wPa
   try {
     Application->hooks_.Dispatch(message);
   } catch (...) {
-    HandleCurrentException();
+    HandleMessageException(window, msg);
   }
   return message.Result;
 }
@@ -90,6 +90,9 @@ void TApplication::WndProc(TMessage& message) {
           return;
       }
       break;
+    case kShowPendingReports:
+      ShowPendingReports();
+      return;
     case WM_SETFOCUS:
       // The application window is never worked in: the focus goes on to the form.
       ActivateLastActiveForm();

@@ -68,7 +68,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   try {
     Perform(message);
   } catch (...) {
-    HandleCurrentException();
+    HandleMessageException(handle_.get(), msg);
   }
   if (msg == WM_NCDESTROY) DetachWindow();
   return message.Result;
@@ -292,24 +292,6 @@ bool TWinControl::KeyDown(WORD, TShiftState) {
   return false;
 }
 
-void TWinControl::PaintHandler(HDC dc) {
-  PaintWindow(dc);
-  PaintControls(dc);
-}
-
-void TWinControl::PaintControls(HDC dc) {
-  for (size_t i = 0; i < controls_.size(); ++i) {
-    TControl* control = controls_[i];
-    if (IsWindowed(control) || !control->Visible()) continue;
-    const RECT bounds = control->BoundsRect();
-    if (!RectVisible(dc, &bounds)) continue;
-    SavedDC saved(dc);
-    OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
-    IntersectClipRect(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-  }
-}
-
 bool TWinControl::ReflectToChild(HWND child, UINT notification, TMessage& message) {
   TWinControl* control = FindControl(child);
   if (control == nullptr || control == this) return false;
@@ -413,34 +395,9 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     case WM_ERASEBKGND:
-      if (ownWindowClass_) {
-        RECT client;
-        GetClientRect(handle_.get(), &client);
-        FillRect(reinterpret_cast<HDC>(message.WParam), &client, BackgroundBrush());
-        message.Result = 1;
-        return;
-      }
-      break;
     case WM_PAINT:
-      if (ownWindowClass_) {
-        if (message.WParam != 0) {
-          PaintHandler(reinterpret_cast<HDC>(message.WParam));
-        } else {
-          PaintScope paint(handle_.get());
-          PaintHandler(paint.get());
-        }
-        return;
-      }
-      break;
     case WM_PRINTCLIENT:
-      if (ownWindowClass_) {
-        HDC dc = reinterpret_cast<HDC>(message.WParam);
-        RECT client;
-        GetClientRect(handle_.get(), &client);
-        FillRect(dc, &client, BackgroundBrush());
-        PaintHandler(dc);
-        return;
-      }
+      if (HandlePaintMessage(message)) return;
       break;
     case WM_WINDOWPOSCHANGED:
       DefaultHandler(message);

@@ -8,11 +8,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "framework/application.h"
-#include "framework/control.h"
-#include "framework/messages.h"
 #include "framework/timer.h"
 
 namespace sundrel::testing {
@@ -44,32 +41,5 @@ class WindowWatch {
   TOwned<TTimer> timer_;
   bool seen_ = false;
 };
-
-// Records the framework notifications (CM_...) that reach a control's message method, in order.
-class MessageLog {
- public:
-  // Hooks the control's messages; they still go on to the control.
-  void Attach(TControl& control, std::string name) {
-    hooks_.push_back(control.MessageHooks().Add([this, name](TMessage& message, const TPassOn& passOn) {
-      if (message.Msg >= CM_BASE && message.Msg < CN_BASE) entries_.push_back({name, message.Msg, message.LParam});
-      passOn(message);
-    }));
-  }
-  struct Entry {
-    std::string control;
-    UINT msg;
-    LPARAM lParam;
-    bool operator==(const Entry&) const = default;
-  };
-  const std::vector<Entry>& Entries() const { return entries_; }
-  std::vector<Entry> Only(UINT msg) const;
-  void Clear() { entries_.clear(); }
-
- private:
-  std::vector<Entry> entries_;
-  std::vector<TRemovalToken> hooks_;
-};
-
-void PrintTo(const MessageLog::Entry& entry, std::ostream* out);
 
 }  // namespace sundrel::testing
