@@ -120,7 +120,12 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   void UpdateBounds();
   bool HandlePaintMessage(TMessage& message);
-  bool ReflectToChild(HWND child, UINT notification, TMessage& message);
+  // Messages about a child window (its notifications, colours, owner-drawn items, scroll bar)
+  // go to the child as CN_BASE + the message; what the child leaves alone ends in the parent's
+  // default handling, as if it had never been passed on.
+  bool ReflectToChild(TMessage& message);
+  static bool IsReflectedMessage(UINT msg) { return msg >= CN_BASE && msg < CN_BASE + WM_USER; }
+  void LeaveReflectedToParent(TMessage& message);
   bool RouteMouseToGraphicChild(TMessage& message);
   void TrackMouse(TMessage& message);
   bool HandleDialogKey(TMessage& message);
