@@ -131,14 +131,21 @@ bool IsPaintMessage(UINT msg) {
 
 }  // namespace
 
+void HandleCurrentExceptionLater() {
+  if (Application == nullptr) {
+    HandleCurrentException();
+    return;
+  }
+  Application->ShowExceptionLater(CurrentExceptionMessage());
+}
+
 void HandleMessageException(HWND window, UINT msg) {
-  // Without an application there is no loop of ours that could show the report later.
-  if (!IsPaintMessage(msg) || Application == nullptr) {
+  if (!IsPaintMessage(msg)) {
     HandleCurrentException();
     return;
   }
   if (msg == WM_PAINT) ValidateRect(window, nullptr);
-  Application->ShowExceptionLater(CurrentExceptionMessage());
+  HandleCurrentExceptionLater();
 }
 
 }  // namespace sundrel

@@ -97,6 +97,11 @@ extern TApplication* Application;
 // default error report, or with a plain box when there is no application.
 void HandleCurrentException();
 
+// Shows the exception being handled (call it inside a catch block) once the message or the
+// system call being handled now is over (see TApplication::ShowExceptionLater); with a plain box
+// at once when there is no application, which has no loop to wait for.
+void HandleCurrentExceptionLater();
+
 // What every window procedure of the framework does with an exception that the handlers of a
 // message let out (call it inside a catch block). Painting messages defer the report until they
 // are over, and a failed WM_PAINT validates the window, so that the paint neither opens a modal
