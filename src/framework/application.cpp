@@ -20,7 +20,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   // The forms go first: destroying the window would take their windows along behind their backs.
   DestroyComponents();
-  DestroyWindow(handle_);
+  handle_.reset();
   if (Application == this) Application = nullptr;
 }
 
@@ -36,7 +36,7 @@ void TApplication::Notification(TComponent* component, TOperation operation) {
 
 void TApplication::Run() {
   // Shown without a size: nothing of it is seen but its task-bar entry.
-  ShowWindow(handle_, SW_SHOWNOACTIVATE);
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   if (mainForm_ != nullptr) mainForm_->Show();
   while (!terminated_) HandleMessage();
 }
@@ -84,6 +84,19 @@ void TApplication::ShowException(const std::string& message) {
               MB_OK | MB_ICONSTOP);
 }
 
+void TApplication::ShowExceptionLater(const std::string& message) {
+  pendingReports_.push_back(message);
+  PostMessageW(Handle(), kShowPendingReports, 0, 0);
+}
+
+void TApplication::ShowPendingReports() {
+  while (!pendingReports_.empty()) {
+    const std::string message = std::move(pendingReports_.front());
+    pendingReports_.pop_front();
+    ShowException(message);
+  }
+}
+
 std::string ErrorReportText(std::string_view message) {
   std::string text(message);
   // Every byte of a character beyond ASCII sorts after ".", as the character itself does.
@@ -98,6 +111,41 @@ void HandleCurrentException() {
   } else {
     MessageBoxW(nullptr, ToWide(ErrorReportText(message)).c_str(), L"Error", MB_OK | MB_ICONSTOP);
   }
+}
+
+namespace {
+
+bool IsPaintMessage(UINT msg) {
+  switch (msg) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+    case WM_DRAWITEM:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void HandleCurrentExceptionLater() {
+  if (Application == nullptr) {
+    HandleCurrentException();
+    return;
+  }
+  Application->ShowExceptionLater(CurrentExceptionMessage());
+}
+
+void HandleMessageException(HWND window, UINT msg) {
+  if (!IsPaintMessage(msg)) {
+    HandleCurrentException();
+    return;
+  }
+  if (msg == WM_PAINT) ValidateRect(window, nullptr);
+  HandleCurrentExceptionLater();
 }
 
 }  // namespace sundrel

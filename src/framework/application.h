@@ -4,12 +4,13 @@
 
 #include <windows.h>
 
-#include <functional>
+#include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "base/handles_win32.h"
 #include "framework/component.h"
+#include "framework/message_hooks.h"
 #include "framework/messages.h"
 
 namespace sundrel {
@@ -30,14 +31,11 @@ class TApplication : public TComponent {
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title);
   // The application window.
-  HWND Handle() const { return handle_; }
+  HWND Handle() const { return handle_.get(); }
 
-  // A hook sees the application window's messages before the window does; answering true means
-  // it handled the message (and set its Result). Hooks are asked in the order they were added.
-  using TWindowHook = std::function<bool(TMessage&)>;
-  // Answers the number that takes the hook off again.
-  int HookMainWindow(TWindowHook hook);
-  void UnhookMainWindow(int hookId);
+  // A hook sees the application window's messages before the window does, the hook added last
+  // first (see TMessageHookChain); letting the token go takes it off again.
+  [[nodiscard]] TRemovalToken HookMainWindow(TMessageHook hook) { return hooks_.Add(std::move(hook)); }
 
   // Minimizes the application window, which hides the forms with it; Restore brings them back
   // and activates the one the user worked in last.
@@ -65,6 +63,11 @@ class TApplication : public TComponent {
   // The default error report: a system message box owned by the active window, captioned with
   // the title, with the error icon and one OK button.
   void ShowException(const std::string& message);
+  // The same report, shown once the message being handled now is done: posted to the application
+  // window (a modal box must not open in the middle of painting).
+  void ShowExceptionLater(const std::string& message);
+  // The message that the application window gets for the reports that wait.
+  static constexpr UINT kShowPendingReports = WM_USER + 1;
   // The window that owns the application's dialogs and message boxes now.
   HWND ActiveWindowHandle() const;
 
@@ -78,15 +81,11 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void WndProc(TMessage& message);
   void ActivateLastActiveForm() const;
+  void ShowPendingReports();
 
-  struct Hook {
-    int id;
-    TWindowHook hook;
-  };
-
-  HWND handle_ = nullptr;
-  std::vector<Hook> hooks_;
-  int lastHookId_ = 0;
+  TMessageHookChain hooks_{[this](TMessage& message) { WndProc(message); }};
+  UniqueWindow handle_;
+  std::deque<std::string> pendingReports_;
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
@@ -97,6 +96,17 @@ extern TApplication* Application;
 // Shows the exception being handled (call it inside a catch block) with the application's
 // default error report, or with a plain box when there is no application.
 void HandleCurrentException();
+
+// Shows the exception being handled (call it inside a catch block) once the message or the
+// system call being handled now is over (see TApplication::ShowExceptionLater); with a plain box
+// at once when there is no application, which has no loop to wait for.
+void HandleCurrentExceptionLater();
+
+// What every window procedure of the framework does with an exception that the handlers of a
+// message let out (call it inside a catch block). Painting messages defer the report until they
+// are over, and a failed WM_PAINT validates the window, so that the paint neither opens a modal
+// box in its middle nor comes straight back; any other message shows the report at once.
+void HandleMessageException(HWND window, UINT msg);
 
 // The error report's text: the message followed by a full stop, unless its last character
 // already sorts at or before ".".

@@ -1,7 +1,5 @@
 // The application window: hidden, without a size, captioned with the title. It owns the main
 // form, stands for the program in the task bar, and passes its messages to the hooks first.
-#include <algorithm>
-
 #include "base/errors.h"
 #include "base/utf.h"
 #include "framework/application.h"
@@ -31,37 +29,29 @@ void TApplication::CreateHandle() {
   // In the middle of the screen, so that the system's animations of it start there.
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
   const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-  handle_ = CreateWindowExW(0, kClassName, L"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (handle_ == nullptr) throw Exception("Error creating window");
+  handle_.reset(CreateWindowExW(0, kClassName, L"",
+                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (!handle_) throw Exception("Error creating window");
 }
 
 void TApplication::SetTitle(std::string title) {
   title_ = std::move(title);
-  SetWindowTextW(handle_, ToWide(title_).c_str());
-}
-
-int TApplication::HookMainWindow(TWindowHook hook) {
-  hooks_.push_back({++lastHookId_, std::move(hook)});
-  return lastHookId_;
-}
-
-void TApplication::UnhookMainWindow(int hookId) {
-  std::erase_if(hooks_, [hookId](const Hook& hook) { return hook.id == hookId; });
+  SetWindowTextW(Handle(), ToWide(title_).c_str());
 }
 
 // The system hides and shows the owned windows with their owner by itself, but not every
 // implementation of it does (Wine without a window manager does not): say it explicitly.
 void TApplication::Minimize() {
-  if (IsIconic(handle_)) return;
-  ShowOwnedPopups(handle_, FALSE);
-  ShowWindow(handle_, SW_MINIMIZE);
+  if (IsIconic(Handle())) return;
+  ShowOwnedPopups(Handle(), FALSE);
+  ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-  if (IsIconic(handle_)) {
-    ShowWindow(handle_, SW_RESTORE);
-    ShowOwnedPopups(handle_, TRUE);
+  if (IsIconic(Handle())) {
+    ShowWindow(Handle(), SW_RESTORE);
+    ShowOwnedPopups(Handle(), TRUE);
   }
   ActivateLastActiveForm();
 }
@@ -74,22 +64,17 @@ void TApplication::ActivateLastActiveForm() const {
 }
 
 LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (Application == nullptr || Application->handle_ != window) return DefWindowProcW(window, msg, wParam, lParam);
+  if (Application == nullptr || Application->Handle() != window) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
   try {
-    Application->WndProc(message);
+    Application->hooks_.Dispatch(message);
   } catch (...) {
-    HandleCurrentException();
+    HandleMessageException(window, msg);
   }
   return message.Result;
 }
 
 void TApplication::WndProc(TMessage& message) {
-  // A hook may take itself off while it runs: ask a copy of the list.
-  const std::vector<Hook> hooks = hooks_;
-  for (const Hook& hook : hooks) {
-    if (hook.hook(message)) return;
-  }
   switch (message.Msg) {
     case WM_CLOSE:
       // Closing the task-bar entry closes the main form, which ends the program.
@@ -105,12 +90,15 @@ void TApplication::WndProc(TMessage& message) {
           return;
       }
       break;
+    case kShowPendingReports:
+      ShowPendingReports();
+      return;
     case WM_SETFOCUS:
       // The application window is never worked in: the focus goes on to the form.
       ActivateLastActiveForm();
       return;
   }
-  message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
+  message.Result = DefWindowProcW(Handle(), message.Msg, message.WParam, message.LParam);
 }
 
 }  // namespace sundrel

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "framework/gdi_handles.h"
+#include "base/handles_win32.h"
 #include "framework/graphics.h"
 
 namespace sundrel {

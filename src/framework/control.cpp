@@ -23,7 +23,6 @@ TCustomForm* GetParentForm(const TControl* control) {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-  WindowProc = [this](TMessage& message) { WndProc(message); };
   font_.OnChange = [this] { FontChanged(); };
 }
 
@@ -39,7 +38,7 @@ void TControl::BeforeDestruction() {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
-  WindowProc(message);
+  Perform(message);
   return message.Result;
 }
 

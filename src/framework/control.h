@@ -7,6 +7,7 @@
 
 #include "framework/component.h"
 #include "framework/graphics.h"
+#include "framework/message_hooks.h"
 #include "framework/messages.h"
 
 namespace sundrel {
@@ -36,14 +37,13 @@ class TControl : public TComponent {
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
-  // The message method that every message of the control goes through. It calls the virtual
-  // WndProc; code that wants to see a control's messages first may replace it and call the
-  // previous one.
-  TWndMethod WindowProc;
-  // Direct dispatch to WindowProc, with or without a window; answers the result.
+  // Every message of the control, whether it came through the window or by Perform, passes these
+  // hooks before the virtual WndProc; code that wants to see the messages first adds one.
+  TMessageHookChain& MessageHooks() { return messageHooks_; }
+  // Direct dispatch through the hooks to WndProc, with or without a window; answers the result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // The same with the caller's record, which the receiver may change in place (LParam too).
-  void Perform(TMessage& message) { WindowProc(message); }
+  void Perform(TMessage& message) { messageHooks_.Dispatch(message); }
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
@@ -133,6 +133,7 @@ class TControl : public TComponent {
   void TakeParentFont();
   void TakeParentColor();
 
+  TMessageHookChain messageHooks_{[this](TMessage& message) { WndProc(message); }};
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TAlign align_ = alNone;

@@ -213,12 +213,16 @@ TModalResult TCustomForm::ShowModal() {
   modal_ = true;
   modalResult_ = mrNone;
   try {
-    TaskWindowsDisabled disabled(Handle());
-    Show();
-    while (modalResult_ == mrNone) {
-      Application->HandleMessage();
-      if (Application->Terminated()) modalResult_ = mrCancel;
+    {
+      TaskWindowsDisabled disabled(Handle());
+      Show();
+      while (modalResult_ == mrNone) {
+        Application->HandleMessage();
+        if (Application->Terminated()) modalResult_ = mrCancel;
+      }
     }
+    // Only now: a form that hides while the others are still disabled leaves the system nothing of
+    // the program to activate, and another program comes to the front.
     Hide();
   } catch (...) {
     modal_ = false;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/gdi_handles.h"
+#include "base/handles_win32.h"
 #include "framework/object.h"
 #include "paint/color.h"
 

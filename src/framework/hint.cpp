@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "base/handles_win32.h"
 #include "base/utf.h"
 #include "framework/control.h"
-#include "framework/gdi_handles.h"
 
 namespace sundrel {
 
@@ -20,7 +20,7 @@ constexpr UINT_PTR kToolId = 1;
 
 struct HintState {
   UniqueWindow tip;
-  UINT_PTR pause = 0;  // the thread timer that waits before the hint shows
+  UniqueTimer pause;  // waits before the hint shows
   TControl* control = nullptr;
   bool shown = false;
 };
@@ -52,15 +52,9 @@ HWND TipWindow() {
   return state.tip.get();
 }
 
-void StopPause() {
-  HintState& state = State();
-  if (state.pause != 0) KillTimer(nullptr, state.pause);
-  state.pause = 0;
-}
-
 void CALLBACK ShowHintNow(HWND, UINT, UINT_PTR, DWORD) {
-  StopPause();
   HintState& state = State();
+  state.pause.Stop();
   if (state.control == nullptr) return;
   HWND tip = TipWindow();
   if (tip == nullptr) return;
@@ -77,8 +71,8 @@ void CALLBACK ShowHintNow(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 void CancelHint() {
-  StopPause();
   HintState& state = State();
+  state.pause.Stop();
   if (state.shown) {
     TTTOOLINFOW tool = ToolInfo(state.tip.get(), nullptr);
     SendMessageW(state.tip.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
@@ -91,7 +85,7 @@ void HintMouseEntered(TControl* control) {
   CancelHint();
   if (control == nullptr || !control->ShowHint() || control->Hint().empty()) return;
   State().control = control;
-  State().pause = SetTimer(nullptr, 0, kHintPauseMs, ShowHintNow);
+  State().pause.Start(nullptr, 0, kHintPauseMs, ShowHintNow);
 }
 
 }  // namespace sundrel

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/errors.h"
-#include "base/utf.h"
-#include "framework/gdi_handles.h"
+#include "base/handles_win32.h"
+#include "framework/menu_handles.h"
 
 namespace sundrel {
 
@@ -15,29 +15,6 @@ UINT NextCommand() {
   // Menu identifiers are 16 bits wide; 0 means "nothing chosen".
   command = command % 0xFFFF + 1;
   return command;
-}
-
-void AppendItems(HMENU menu, const TMenuItem& parent) {
-  for (int i = 0; i < parent.Count(); ++i) {
-    const TMenuItem& item = *parent.Items(i);
-    if (!item.Visible()) continue;
-    if (item.IsLine()) {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    const UINT state = (item.Enabled() ? MF_ENABLED : MF_GRAYED) | (item.Checked() ? MF_CHECKED : MF_UNCHECKED);
-    const std::wstring caption = ToWide(item.Caption());
-    if (item.Count() > 0) {
-      UniqueMenu submenu(CreatePopupMenu());
-      AppendItems(submenu.get(), item);
-      // The parent menu owns the submenu from here on.
-      if (AppendMenuW(menu, MF_POPUP | state, reinterpret_cast<UINT_PTR>(submenu.get()), caption.c_str())) {
-        submenu.release();
-      }
-    } else {
-      AppendMenuW(menu, MF_STRING | state, item.Command(), caption.c_str());
-    }
-  }
 }
 
 }  // namespace
@@ -79,7 +56,9 @@ void TMenuItem::Click() {
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner)
-    : TComponent(owner), items_(new TMenuItem(this)), window_([](TMessage&) { return false; }) {}
+    : TComponent(owner),
+      items_(new TMenuItem(this)),
+      window_([this](TMessage& message) { return MenuMessage(message); }) {}
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
@@ -87,14 +66,56 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-  UniqueMenu menu(CreatePopupMenu());
+  UniqueMenu menu = BuildPopupMenu(*items_, painter_ != nullptr);
   if (!menu) throw Exception("Out of system resources");
-  AppendItems(menu.get(), *items_);
   const UINT command = static_cast<UINT>(TrackPopupMenuEx(
       menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, window_.Handle(), nullptr));
   menu.reset();
   if (command == 0) return;
   if (TMenuItem* item = items_->FindCommand(command)) item->Click();
+}
+
+// The painter hears of the menu's life and the selection as they happen, and the system goes on as
+// without it; the owner-drawn items are the painter's alone.
+bool TPopupMenu::MenuMessage(TMessage& message) {
+  if (painter_ == nullptr) return false;
+  switch (message.Msg) {
+    case WM_ENTERMENULOOP:
+      painter_->EnterMenuLoop();
+      return false;
+    case WM_EXITMENULOOP:
+      painter_->ExitMenuLoop();
+      return false;
+    case WM_INITMENUPOPUP:
+      if (TMenuItem* items = ItemsOfMenu(reinterpret_cast<HMENU>(message.WParam))) {
+        painter_->InitMenuPopup(reinterpret_cast<HMENU>(message.WParam), *items);
+      }
+      return false;
+    case WM_MENUSELECT: {
+      const UINT flags = HIWORD(message.WParam);
+      const bool closed = flags == 0xFFFF && message.LParam == 0;
+      painter_->SelectItem(closed ? nullptr
+                                  : MenuItemOf(reinterpret_cast<HMENU>(message.LParam), LOWORD(message.WParam),
+                                               (flags & MF_POPUP) != 0));
+      return false;
+    }
+    case WM_MEASUREITEM: {
+      auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+      if (measure.CtlType != ODT_MENU || measure.itemData == 0) return false;
+      painter_->MeasureItem(*reinterpret_cast<TMenuItem*>(measure.itemData), measure);
+      message.Result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+      if (draw.CtlType != ODT_MENU || draw.itemData == 0) return false;
+      painter_->DrawItem(*reinterpret_cast<TMenuItem*>(draw.itemData), draw);
+      message.Result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 }  // namespace sundrel

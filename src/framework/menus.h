@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/control.h"
+#include "framework/menu_painter.h"
 #include "framework/utility_window.h"
 
 namespace sundrel {
@@ -62,6 +63,12 @@ class TPopupMenu : public TComponent {
   TComponent* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(TComponent* component) { popupComponent_ = component; }
 
+  // While set, the items are owner-drawn and the painter gets the menu messages (see
+  // TMenuPainter); without one the system draws them. The painter must outlive the menu or be
+  // taken off first.
+  TMenuPainter* Painter() const { return painter_; }
+  void SetPainter(TMenuPainter* painter) { painter_ = painter; }
+
   // Shows the menu at a screen position and, when the user chooses an item, clicks it after
   // the menu has closed.
   virtual void Popup(int x, int y);
@@ -70,9 +77,13 @@ class TPopupMenu : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // The menu messages that the owner window of the open menu gets; answers whether it used one.
+  bool MenuMessage(TMessage& message);
+
   TMenuItem* items_;
   bool autoPopup_ = true;
   TComponent* popupComponent_ = nullptr;
+  TMenuPainter* painter_ = nullptr;
   UtilityWindow window_;
 };
 

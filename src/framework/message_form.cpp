@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/handles_win32.h"
 #include "base/utf.h"
 #include "framework/application.h"
 #include "framework/button.h"
-#include "framework/gdi_handles.h"
 #include "framework/label.h"
 #include "framework/screen.h"
 

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 namespace sundrel {
 
 struct TMessage {
@@ -14,9 +12,6 @@ struct TMessage {
   LPARAM LParam = 0;
   LRESULT Result = 0;
 };
-
-// A control's replaceable message method (see TControl::WindowProc).
-using TWndMethod = std::function<void(TMessage&)>;
 
 // Framework notifications. They travel by direct dispatch (Perform), never through the system's
 // queue, so they also reach windowless controls and controls whose window does not exist yet.
@@ -46,8 +41,13 @@ inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+inline constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 
 }  // namespace sundrel

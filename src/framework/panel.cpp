@@ -1,7 +1,7 @@
 #include "framework/panel.h"
 
+#include "base/handles_win32.h"
 #include "base/utf.h"
-#include "framework/gdi_handles.h"
 
 namespace sundrel {
 

@@ -1,6 +1,6 @@
 #include "framework/screen.h"
 
-#include "framework/gdi_handles.h"
+#include "base/handles_win32.h"
 
 namespace sundrel {
 

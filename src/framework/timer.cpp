@@ -17,10 +17,6 @@ TTimer::TTimer(TComponent* owner)
   UpdateTimer();
 }
 
-TTimer::~TTimer() {
-  if (running_) KillTimer(window_.Handle(), kTimerId);
-}
-
 void TTimer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
@@ -34,11 +30,9 @@ void TTimer::SetInterval(unsigned milliseconds) {
 }
 
 void TTimer::UpdateTimer() {
-  if (running_) KillTimer(window_.Handle(), kTimerId);
-  running_ = false;
+  timer_.Stop();
   if (!enabled_ || interval_ == 0) return;
-  if (SetTimer(window_.Handle(), kTimerId, interval_, nullptr) == 0) throw Exception("Not enough timers available");
-  running_ = true;
+  if (!timer_.Start(window_.Handle(), kTimerId, interval_)) throw Exception("Not enough timers available");
 }
 
 void TTimer::Timer() {

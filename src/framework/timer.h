@@ -2,6 +2,7 @@
 // message loop (modal loops included).
 #pragma once
 
+#include "base/handles_win32.h"
 #include "framework/component.h"
 #include "framework/control.h"
 #include "framework/utility_window.h"
@@ -11,7 +12,6 @@ namespace sundrel {
 class TTimer : public TComponent {
  public:
   explicit TTimer(TComponent* owner);
-  ~TTimer() override;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
@@ -28,8 +28,8 @@ class TTimer : public TComponent {
 
   bool enabled_ = true;
   unsigned interval_ = 1000;
-  bool running_ = false;
   UtilityWindow window_;
+  UniqueTimer timer_;
 };
 
 }  // namespace sundrel

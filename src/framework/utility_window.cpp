@@ -38,7 +38,7 @@ LRESULT CALLBACK UtilityWindow::Procedure(HWND window, UINT msg, WPARAM wParam, 
     try {
       if (self->handler_(message)) return message.Result;
     } catch (...) {
-      HandleCurrentException();
+      HandleMessageException(window, msg);
       return 0;
     }
   }

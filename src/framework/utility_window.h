@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "framework/gdi_handles.h"
+#include "base/handles_win32.h"
 #include "framework/messages.h"
 
 namespace sundrel {

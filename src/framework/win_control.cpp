@@ -29,6 +29,14 @@ bool IsFrameworkMessage(UINT msg) {
   return msg >= CM_BASE && msg < 0xC000;
 }
 
+// Identifiers of child windows, unique among the windows alive at a time as long as there are
+// fewer than 0xFF00 of them; the first ones are left to the dialog commands (IDOK, IDCANCEL, ...).
+UINT_PTR NextChildId() {
+  static UINT_PTR last = 0xFF;
+  last = last == 0xFFFF ? 0x100 : last + 1;
+  return last;
+}
+
 LPARAM PointParam(int x, int y) {
   return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
@@ -66,9 +74,9 @@ HWND TWinControl::Handle() {
 LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   try {
-    WindowProc(message);
+    Perform(message);
   } catch (...) {
-    HandleCurrentException();
+    HandleMessageException(handle_.get(), msg);
   }
   if (msg == WM_NCDESTROY) DetachWindow();
   return message.Result;
@@ -110,9 +118,11 @@ void TWinControl::CreateWnd() {
   if (Parent() != nullptr) params.WndParent = Parent()->Handle();
   defWndProc_ = EnsureWindowClass(params);
   creatingControl = this;
-  HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+  // A child's identifier is how its owner-drawn items are measured (WM_MEASUREITEM names no window).
+  const auto id = (params.Style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(NextChildId()) : nullptr;
+  HWND window =
+      CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                      params.Y, params.Width, params.Height, params.WndParent, id, GetModuleHandleW(nullptr), nullptr);
   creatingControl = nullptr;
   if (window == nullptr) throw Exception("Error creating window");
   if (handle_.get() != window) AttachWindow(window);
@@ -292,33 +302,6 @@ bool TWinControl::KeyDown(WORD, TShiftState) {
   return false;
 }
 
-void TWinControl::PaintHandler(HDC dc) {
-  PaintWindow(dc);
-  PaintControls(dc);
-}
-
-void TWinControl::PaintControls(HDC dc) {
-  for (size_t i = 0; i < controls_.size(); ++i) {
-    TControl* control = controls_[i];
-    if (IsWindowed(control) || !control->Visible()) continue;
-    const RECT bounds = control->BoundsRect();
-    if (!RectVisible(dc, &bounds)) continue;
-    SavedDC saved(dc);
-    OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
-    IntersectClipRect(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-  }
-}
-
-bool TWinControl::ReflectToChild(HWND child, UINT notification, TMessage& message) {
-  TWinControl* control = FindControl(child);
-  if (control == nullptr || control == this) return false;
-  TMessage reflected{notification, message.WParam, message.LParam, 0};
-  control->Perform(reflected);
-  message.Result = reflected.Result;
-  return true;
-}
-
 bool TWinControl::RouteMouseToGraphicChild(TMessage& message) {
   const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   TControl* target = CaptureControl();
@@ -393,15 +376,16 @@ void TWinControl::WndProc(TMessage& message) {
       Broadcast(message);
       return;
     case WM_COMMAND:
-      if (message.LParam != 0 && ReflectToChild(reinterpret_cast<HWND>(message.LParam), CN_COMMAND, message)) return;
-      break;
     case WM_NOTIFY:
-      if (ReflectToChild(reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom, CN_NOTIFY, message)) return;
-      break;
+    case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
-      if (ReflectToChild(reinterpret_cast<HWND>(message.LParam), CN_BASE + message.Msg, message)) return;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (ReflectToChild(message)) return;
       break;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
@@ -413,36 +397,9 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     case WM_ERASEBKGND:
-      if (ownWindowClass_) {
-        RECT client;
-        GetClientRect(handle_.get(), &client);
-        FillRect(reinterpret_cast<HDC>(message.WParam), &client, BackgroundBrush());
-        message.Result = 1;
-        return;
-      }
-      break;
     case WM_PAINT:
-      if (ownWindowClass_) {
-        if (message.WParam != 0) {
-          PaintHandler(reinterpret_cast<HDC>(message.WParam));
-        } else {
-          PAINTSTRUCT paint;
-          HDC dc = BeginPaint(handle_.get(), &paint);
-          PaintHandler(dc);
-          EndPaint(handle_.get(), &paint);
-        }
-        return;
-      }
-      break;
     case WM_PRINTCLIENT:
-      if (ownWindowClass_) {
-        HDC dc = reinterpret_cast<HDC>(message.WParam);
-        RECT client;
-        GetClientRect(handle_.get(), &client);
-        FillRect(dc, &client, BackgroundBrush());
-        PaintHandler(dc);
-        return;
-      }
+      if (HandlePaintMessage(message)) return;
       break;
     case WM_WINDOWPOSCHANGED:
       DefaultHandler(message);
@@ -490,6 +447,10 @@ void TWinControl::WndProc(TMessage& message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
+  if (IsReflectedMessage(message.Msg)) {
+    LeaveReflectedToParent(message);
+    return;
+  }
   if (!handle_ || IsFrameworkMessage(message.Msg)) return;
   message.Result = CallWindowProcW(defWndProc_, handle_.get(), message.Msg, message.WParam, message.LParam);
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "framework/control.h"
-#include "framework/gdi_handles.h"
 
 namespace sundrel {
 
@@ -94,6 +94,14 @@ class TWinControl : public TControl {
   virtual void AlignControls(RECT& rect);
   // Paints the control's own picture in windows of its own class (the children come after).
   virtual void PaintWindow(HDC) {}
+  // The whole picture of a window of the framework's own class, for WM_PAINT (inside BeginPaint
+  // and EndPaint, which run whatever happens) and WM_PRINTCLIENT: its own picture, then its
+  // windowless children. A container that composes its picture elsewhere (in a bitmap of its
+  // own, children included through PaintControls) overrides it and copies the result to dc.
+  virtual void PaintHandler(HDC dc);
+  // Paints the visible windowless children onto dc, each with the origin moved to its top-left
+  // corner and clipped to its bounds.
+  void PaintControls(HDC dc);
   // Answers whether the key was used.
   virtual bool KeyDown(WORD key, TShiftState shift);
   // Brush of the control's colour, for backgrounds and the native parts' colour messages.
@@ -111,9 +119,13 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void UpdateBounds();
-  void PaintHandler(HDC dc);
-  void PaintControls(HDC dc);
-  bool ReflectToChild(HWND child, UINT notification, TMessage& message);
+  bool HandlePaintMessage(TMessage& message);
+  // Messages about a child window (its notifications, colours, owner-drawn items, scroll bar)
+  // go to the child as CN_BASE + the message; what the child leaves alone ends in the parent's
+  // default handling, as if it had never been passed on.
+  bool ReflectToChild(TMessage& message);
+  static bool IsReflectedMessage(UINT msg) { return msg >= CN_BASE && msg < CN_BASE + WM_USER; }
+  void LeaveReflectedToParent(TMessage& message);
   bool RouteMouseToGraphicChild(TMessage& message);
   void TrackMouse(TMessage& message);
   bool HandleDialogKey(TMessage& message);

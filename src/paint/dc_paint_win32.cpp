@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/handles_win32.h"
+
 namespace sundrel {
 
 namespace {
@@ -11,34 +13,25 @@ RECT ToRECT(const TRect& r) {
   return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-class SolidBrush {
- public:
-  explicit SolidBrush(TColor color) : brush_(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color)))) {}
-  ~SolidBrush() { DeleteObject(brush_); }
-  SolidBrush(const SolidBrush&) = delete;
-  SolidBrush& operator=(const SolidBrush&) = delete;
-  HBRUSH Handle() const { return brush_; }
+UniqueBrush SolidBrush(TColor color) {
+  return UniqueBrush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color))));
+}
 
- private:
-  HBRUSH brush_;
-};
-
-void Fill(HDC dc, const TRect& r, const SolidBrush& brush) {
+void Fill(HDC dc, const TRect& r, const UniqueBrush& brush) {
   if (r.IsEmpty()) return;
   const RECT area = ToRECT(r);
-  FillRect(dc, &area, brush.Handle());
+  FillRect(dc, &area, brush.get());
 }
 
 }  // namespace
 
 void FillRectSolid(HDC dc, const TRect& rect, TColor color) {
-  const int saved = SaveDC(dc);
+  SavedDC saved(dc);
   Fill(dc, rect, SolidBrush(color));
-  RestoreDC(dc, saved);
 }
 
 void Bevel3DFrame(HDC dc, const TRect& rect, TColor light, int width, TColor dark) {
-  const SolidBrush lightBrush(light), darkBrush(dark);
+  const UniqueBrush lightBrush = SolidBrush(light), darkBrush = SolidBrush(dark);
   TRect r = rect;
   for (int i = 0; i < width && !r.IsEmpty(); ++i) {
     Fill(dc, {r.Left, r.Top, r.Right - 1, r.Top + 1}, lightBrush);

@@ -4,17 +4,23 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include "base/handles_win32.h"
 #include "framework/application.h"
+#include "framework/handler_registry.h"
 
 namespace sundrel {
 
 // A computer-based-training hook on the user-interface thread: it sees every window of the
-// thread being created, activated and destroyed. It passes every event on; the automatic skinning
-// of forms and dialogs works through it.
+// thread being created, activated and destroyed, passes every event on, and gives the windows the
+// handlers that the registered factories make for them (framework/handler_registry.h); it owns
+// those handlers. One is installed at a time: the default manager's.
 class TacSkinningHook {
  public:
   // Raises Exception when the system refuses the hook.
   TacSkinningHook();
+  // Frees the handlers it made.
   ~TacSkinningHook();
   TacSkinningHook(const TacSkinningHook&) = delete;
   TacSkinningHook& operator=(const TacSkinningHook&) = delete;
@@ -22,21 +28,19 @@ class TacSkinningHook {
  private:
   static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
 
-  HHOOK hook_;
+  UniqueHook hook_;
+  TAutoHandlers handlers_;
 };
 
-// Sees the messages of the application window before the window does, for as long as it lives.
+// Sees the messages of the application window before the window does, for as long as it lives
+// (or the application does). The handler answers true for a message it handled.
 class TacMainWindowHook {
  public:
-  TacMainWindowHook(TApplication& application, TApplication::TWindowHook handler);
-  // Takes the hook off again, unless the application has already gone.
-  ~TacMainWindowHook();
-  TacMainWindowHook(const TacMainWindowHook&) = delete;
-  TacMainWindowHook& operator=(const TacMainWindowHook&) = delete;
+  using THandler = std::function<bool(TMessage&)>;
+  TacMainWindowHook(TApplication& application, THandler handler);
 
  private:
-  TApplication* application_;
-  int id_;
+  TRemovalToken hook_;
 };
 
 }  // namespace sundrel

@@ -56,43 +56,30 @@ TEST_F(ApplicationWindow, IsAHiddenWindowCaptionedWithTheTitleThatOwnsTheForms) 
   EXPECT_EQ(GetWindowLongPtrW(mainForm->Handle(), GWL_STYLE) & WS_CHILD, 0);
 }
 
-TEST_F(ApplicationWindow, HooksSeeItsMessagesInTurnUntilOneHandlesThem) {
+TEST_F(ApplicationWindow, HooksSeeItsMessagesFirstUntilOneHandlesThem) {
   std::vector<std::string> seen;
   const UINT probe = WM_APP + 7;
-  const int first = application->HookMainWindow([&](TMessage& message) {
-    if (message.Msg == probe) seen.push_back("first");
-    return false;
-  });
-  application->HookMainWindow([&](TMessage& message) {
-    if (message.Msg != probe) return false;
-    seen.push_back("second");
+  const auto watcher = [&](std::string name) {
+    return [&seen, name](TMessage& message, const TPassOn& passOn) {
+      if (message.Msg == probe) seen.push_back(name);
+      passOn(message);
+    };
+  };
+  TRemovalToken first = application->HookMainWindow(watcher("first"));
+  const TRemovalToken handler = application->HookMainWindow([&](TMessage& message, const TPassOn& passOn) {
+    if (message.Msg != probe) return passOn(message);
+    seen.push_back("handler");
     message.Result = 42;
-    return true;
   });
-  application->HookMainWindow([&](TMessage& message) {
-    if (message.Msg == probe) seen.push_back("third");
-    return false;
-  });
+  TRemovalToken last = application->HookMainWindow(watcher("last"));
 
   EXPECT_EQ(SendMessageW(application->Handle(), probe, 0, 0), 42);
-  EXPECT_EQ(seen, (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"last", "handler"}));
 
   seen.clear();
-  application->UnhookMainWindow(first);
+  last.Remove();
   SendMessageW(application->Handle(), probe, 0, 0);
-  EXPECT_EQ(seen, (std::vector<std::string>{"second"}));
-}
-
-TEST_F(ApplicationWindow, AHookMayTakeItselfOffWhileItRuns) {
-  int calls = 0, id = 0;
-  id = application->HookMainWindow([&](TMessage&) {
-    ++calls;
-    application->UnhookMainWindow(id);
-    return false;
-  });
-  SendMessageW(application->Handle(), WM_APP, 0, 0);
-  SendMessageW(application->Handle(), WM_APP, 0, 0);
-  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(seen, (std::vector<std::string>{"handler"}));
 }
 
 TEST_F(ApplicationWindow, MinimizingTheMainFormHidesTheProgramAndRestoringBringsItBack) {

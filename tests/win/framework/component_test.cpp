@@ -124,10 +124,10 @@ TEST_F(ControlTree, FreeingAFormDestroysItsWindowsWhileTheControlsAreWhole) {
   const HWND formWindow = form->Handle();
   const HWND buttonWindow = button->Handle();
   std::vector<UINT> seen;
-  button->WindowProc = [&, previous = button->WindowProc](TMessage& message) {
+  const TRemovalToken hook = button->MessageHooks().Add([&](TMessage& message, const TPassOn& passOn) {
     if (message.Msg == WM_DESTROY) seen.push_back(message.Msg);
-    previous(message);
-  };
+    passOn(message);
+  });
   form->Free();
   EXPECT_FALSE(IsWindow(formWindow));
   EXPECT_FALSE(IsWindow(buttonWindow));

@@ -90,16 +90,4 @@ WindowWatch::WindowWatch(std::function<HWND()> find, std::function<void(HWND)> a
   };
 }
 
-std::vector<MessageLog::Entry> MessageLog::Only(UINT msg) const {
-  std::vector<Entry> selected;
-  for (const Entry& entry : entries_) {
-    if (entry.msg == msg) selected.push_back(entry);
-  }
-  return selected;
-}
-
-void PrintTo(const MessageLog::Entry& entry, std::ostream* out) {
-  *out << entry.control << ": CM_BASE+" << (entry.msg - CM_BASE) << " lParam " << entry.lParam;
-}
-
 }  // namespace sundrel::testing

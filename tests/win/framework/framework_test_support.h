@@ -8,10 +8,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "framework/application.h"
-#include "framework/messages.h"
 #include "framework/timer.h"
 
 namespace sundrel::testing {
@@ -43,33 +41,5 @@ class WindowWatch {
   TOwned<TTimer> timer_;
   bool seen_ = false;
 };
-
-// Records the framework notifications (CM_...) that reach a control's message method, in order.
-class MessageLog {
- public:
-  // Replaces the control's WindowProc; messages still go on to the previous one.
-  template <class Control>
-  void Attach(Control& control, std::string name) {
-    TWndMethod previous = control.WindowProc;
-    control.WindowProc = [this, previous, name](TMessage& message) {
-      if (message.Msg >= CM_BASE && message.Msg < CN_BASE) entries_.push_back({name, message.Msg, message.LParam});
-      previous(message);
-    };
-  }
-  struct Entry {
-    std::string control;
-    UINT msg;
-    LPARAM lParam;
-    bool operator==(const Entry&) const = default;
-  };
-  const std::vector<Entry>& Entries() const { return entries_; }
-  std::vector<Entry> Only(UINT msg) const;
-  void Clear() { entries_.clear(); }
-
- private:
-  std::vector<Entry> entries_;
-};
-
-void PrintTo(const MessageLog::Entry& entry, std::ostream* out);
 
 }  // namespace sundrel::testing

@@ -15,13 +15,18 @@
 #include "framework/label.h"
 #include "framework/panel.h"
 #include "framework_test_support.h"
+#include "message_recorder.h"
 
 namespace sundrel {
 namespace {
 
 using sundrel::testing::ClassNameOf;
-using sundrel::testing::MessageLog;
+using sundrel::testing::FrameworkNotification;
 using sundrel::testing::PumpUntil;
+using sundrel::testing::SequenceMatches;
+using sundrel::testing::TMessageRecorder;
+using sundrel::testing::TMessageSequence;
+using namespace sundrel::testing::message_flags;
 
 constexpr UINT kProbe = WM_APP + 7;
 
@@ -78,15 +83,14 @@ TEST_F(Messages, PerformHandsTheRecordItselfToTheMessageMethod) {
   EXPECT_EQ(SendMessageW(button->Handle(), kProbe, 0, 0), 2);
 }
 
-TEST_F(Messages, AReplacedMessageMethodSeesPerformedAndSentMessagesFirst) {
+TEST_F(Messages, AHookSeesPerformedAndSentMessagesFirst) {
   auto* button = new TAnsweringButton(form);
   button->SetParent(form);
   std::vector<UINT> seen;
-  TWndMethod previous = button->WindowProc;
-  button->WindowProc = [&](TMessage& message) {
+  const TRemovalToken hook = button->MessageHooks().Add([&](TMessage& message, const TPassOn& passOn) {
     if (message.Msg == kProbe || message.Msg == WM_SETTEXT) seen.push_back(message.Msg);
-    previous(message);
-  };
+    passOn(message);
+  });
   button->Perform(kProbe);
   SendMessageW(button->Handle(), kProbe, 0, 0);
   SetWindowTextW(button->Handle(), L"changed");
@@ -97,17 +101,17 @@ TEST_F(Messages, AReplacedMessageMethodSeesPerformedAndSentMessagesFirst) {
 TEST_F(Messages, ChangesAreAnnouncedToTheControl) {
   auto* button = new TButton(form);
   button->SetParent(form);
-  MessageLog log;
-  log.Attach(*button, "button");
+  TMessageRecorder log(FrameworkNotification);
+  log.Watch(*button, "button");
   button->SetEnabled(false);
   button->SetText("new text");
   button->Font().SetHeight(-20);
   button->SetVisible(false);
   button->SetText("new text");  // unchanged: nothing to announce
-  EXPECT_EQ(log.Entries(), (std::vector<MessageLog::Entry>{{"button", CM_ENABLEDCHANGED, 0},
-                                                           {"button", CM_TEXTCHANGED, 0},
-                                                           {"button", CM_FONTCHANGED, 0},
-                                                           {"button", CM_VISIBLECHANGED, 0}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(), {{"button", CM_ENABLEDCHANGED, performed},
+                                              {"button", CM_TEXTCHANGED, performed},
+                                              {"button", CM_FONTCHANGED, performed},
+                                              {"button", CM_VISIBLECHANGED, performed}}));
   EXPECT_FALSE(IsWindowEnabled(button->Handle()));
   EXPECT_FALSE(IsWindowVisible(button->Handle()));
 }
@@ -120,25 +124,25 @@ TEST_F(Messages, ChildrenFollowTheParentsFontUntilTheyGetTheirOwn) {
   auto* own = new TButton(form);
   own->SetParent(panel);
   own->Font().SetHeight(-9);
-  MessageLog log;
-  log.Attach(*follower, "follower");
-  log.Attach(*own, "own");
+  TMessageRecorder log(FrameworkNotification);
+  log.Watch(*follower, "follower");
+  log.Watch(*own, "own");
   panel->Font().SetHeight(-17);
   EXPECT_EQ(follower->Font().Height(), -17);
   EXPECT_TRUE(follower->ParentFont());
   EXPECT_EQ(own->Font().Height(), -9);
-  EXPECT_EQ(log.Entries(), (std::vector<MessageLog::Entry>{{"follower", CM_PARENTFONTCHANGED, 0},
-                                                           {"follower", CM_FONTCHANGED, 0},
-                                                           {"own", CM_PARENTFONTCHANGED, 0}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(), {{"follower", CM_PARENTFONTCHANGED, performed},
+                                              {"follower", CM_FONTCHANGED, performed},
+                                              {"own", CM_PARENTFONTCHANGED, performed}}));
 }
 
 TEST_F(Messages, TheMouseEnteringAndLeavingAWindowlessControlIsAnnounced) {
   auto* label = new TLabel(form);
   label->SetParent(form);
   label->SetBounds(10, 10, 80, 20);
-  MessageLog log;
-  log.Attach(*label, "label");
-  log.Attach(*form, "form");
+  TMessageRecorder log(FrameworkNotification);
+  log.Watch(*label, "label");
+  log.Watch(*form, "form");
   form->Show();
   log.Clear();
   const LPARAM labelAddress = reinterpret_cast<LPARAM>(static_cast<TControl*>(label));
@@ -146,14 +150,14 @@ TEST_F(Messages, TheMouseEnteringAndLeavingAWindowlessControlIsAnnounced) {
   ASSERT_TRUE(PumpUntil([&] { return !log.Only(CM_MOUSEENTER).empty(); }));
   PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
   ASSERT_TRUE(PumpUntil([&] { return !log.Only(CM_MOUSELEAVE).empty(); }));
-  const std::vector<MessageLog::Entry> expected{{"label", CM_MOUSEENTER, 0},
-                                                {"form", CM_MOUSEENTER, labelAddress},
-                                                {"label", CM_MOUSELEAVE, 0},
-                                                {"form", CM_MOUSELEAVE, labelAddress},
-                                                {"form", CM_MOUSEENTER, 0}};
-  std::vector<MessageLog::Entry> seen = log.Entries();
+  const TMessageSequence expected{{"label", CM_MOUSEENTER, performed | lparam, 0, 0},
+                                  {"form", CM_MOUSEENTER, performed | lparam, 0, labelAddress},
+                                  {"label", CM_MOUSELEAVE, performed | lparam, 0, 0},
+                                  {"form", CM_MOUSELEAVE, performed | lparam, 0, labelAddress},
+                                  {"form", CM_MOUSEENTER, performed | lparam, 0, 0}};
+  TMessageSequence seen = log.Entries();
   seen.resize(std::min(seen.size(), expected.size()));
-  EXPECT_EQ(seen, expected);
+  EXPECT_TRUE(SequenceMatches(seen, expected));
 }
 
 TEST_F(Messages, TheHintShowsWhileTheMouseRestsOnTheControl) {
@@ -207,15 +211,15 @@ TEST_F(Messages, FocusChangesAreAnnouncedToTheControlsAndTheForm) {
   form->Show();
   first->SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return form->ActiveControl() == first; }));
-  MessageLog log;
-  log.Attach(*first, "first");
-  log.Attach(*second, "second");
+  TMessageRecorder log(FrameworkNotification);
+  log.Watch(*first, "first");
+  log.Watch(*second, "second");
   second->SetFocus();
   const LPARAM secondAddress = reinterpret_cast<LPARAM>(static_cast<TWinControl*>(second));
-  EXPECT_EQ(log.Entries(), (std::vector<MessageLog::Entry>{{"first", CM_EXIT, 0},
-                                                           {"second", CM_ENTER, 0},
-                                                           {"first", CM_FOCUSCHANGED, secondAddress},
-                                                           {"second", CM_FOCUSCHANGED, secondAddress}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(), {{"first", CM_EXIT, performed},
+                                              {"second", CM_ENTER, performed},
+                                              {"first", CM_FOCUSCHANGED, performed | lparam, 0, secondAddress},
+                                              {"second", CM_FOCUSCHANGED, performed | lparam, 0, secondAddress}}));
   EXPECT_EQ(form->ActiveControl(), second);
 }
 

@@ -13,15 +13,19 @@
 #include "probed_panel.h"
 #include "skin/manager/broadcast_win32.h"
 #include "skin/manager/skin_command_win32.h"
-#include "skin_command_log.h"
+#include "skin_command_records.h"
 
 namespace sundrel {
 namespace {
 
-using sundrel::testing::SkinCommandLog;
+using sundrel::testing::AnswerSkinned;
+using sundrel::testing::Command;
+using sundrel::testing::OnlyCommand;
+using sundrel::testing::SequenceMatches;
+using sundrel::testing::SkinCommandRecorder;
+using sundrel::testing::TMessageRecorder;
 using sundrel::testing::TProbedPanel;
-using Route = SkinCommandLog::Route;
-using Entries = std::vector<SkinCommandLog::Entry>;
+using namespace sundrel::testing::message_flags;
 
 // A label that runs an action when it hears a command, or while it is being freed.
 class TActingLabel : public TLabel {
@@ -57,7 +61,7 @@ class Broadcasts : public sundrel::testing::FrameworkTest {
   }
 
   FreshSlots fresh;
-  SkinCommandLog log;
+  TMessageRecorder log = SkinCommandRecorder();
 };
 
 TEST_F(Broadcasts, ASkinnedChildInsideAnUnskinnedPanelHearsTheCommandOnce) {
@@ -77,11 +81,10 @@ TEST_F(Broadcasts, ASkinnedChildInsideAnUnskinnedPanelHearsTheCommandOnce) {
   // The unskinned panel is asked in its record and through its window, then passed through; the
   // skinned one answers in its record and gets the command through its window, keeping it from
   // its own children.
-  EXPECT_EQ(log.Entries(), (Entries{{"plain", SMC_IS_SKINNED, 0, Route::Method},
-                                    {"plain", SMC_IS_SKINNED, 0, Route::Window},
-                                    {"skinned", SMC_IS_SKINNED, 0, Route::Method},
-                                    {"skinned", SMC_REFRESH, 42, Route::Window},
-                                    {"label", SMC_REFRESH, 42, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(), {Command("plain", SMC_IS_SKINNED, 0, performed), Command("plain", SMC_IS_SKINNED, 0, sent),
+                      Command("skinned", SMC_IS_SKINNED, 0, performed), Command("skinned", SMC_REFRESH, 42, sent),
+                      Command("label", SMC_REFRESH, 42, performed)}));
 }
 
 TEST_F(Broadcasts, TheChildWalkSurvivesReceiversThatFreeSiblingsAndStopsAtOneBeingFreed) {
@@ -97,8 +100,8 @@ TEST_F(Broadcasts, TheChildWalkSurvivesReceiversThatFreeSiblingsAndStopsAtOneBei
     if (third != nullptr) std::exchange(third, nullptr)->Free();
   };
   BroadcastToChildren(form, SkinCommand(SMC_REFRESH));
-  EXPECT_EQ(log.Entries(),
-            (Entries{{"first", SMC_REFRESH, 0, Route::Method}, {"second", SMC_REFRESH, 0, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(), {Command("first", SMC_REFRESH, 0, performed), Command("second", SMC_REFRESH, 0, performed)}));
 
   // A control that tells its siblings while it is being freed: the walk ends at it.
   log.Clear();
@@ -107,7 +110,7 @@ TEST_F(Broadcasts, TheChildWalkSurvivesReceiversThatFreeSiblingsAndStopsAtOneBei
   log.Watch(*last, "last");
   second->whileFreed = [&] { BroadcastToChildren(form, SkinCommand(SMC_STOP_FADING)); };
   std::exchange(second, nullptr)->Free();
-  EXPECT_EQ(log.Entries(), (Entries{{"first", SMC_STOP_FADING, 0, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(), {Command("first", SMC_STOP_FADING, 0, performed)}));
 }
 
 TEST_F(Broadcasts, FormsHearItLastCreatedFirstThenTheFormsWithProviders) {
@@ -130,23 +133,24 @@ TEST_F(Broadcasts, FormsHearItLastCreatedFirstThenTheFormsWithProviders) {
   log.Watch(*secondLabel, "second.label");
   log.Watch(*windowless, "windowless");
   log.Watch(*loading, "loading");
-  log.WatchWindow(handled->Handle(), "handled", 1);
-  log.WatchWindow(provided->Handle(), "provided", 1);
+  const auto handledAnswer = AnswerSkinned(handled->Handle());
+  const auto providedAnswer = AnswerSkinned(provided->Handle());
+  log.Watch(handled->Handle(), "handled");
+  log.Watch(provided->Handle(), "provided");
   log.Watch(*providedLabel, "provided.label");
 
   const LPARAM manager = 0x1234;
   BroadcastToForms(SMC_SKIN_SET, manager);
 
-  EXPECT_EQ(log.Only(SMC_SKIN_SET), (Entries{{"windowless", SMC_SKIN_SET, manager, Route::Method},
-                                             {"second", SMC_SKIN_SET, manager, Route::Window},
-                                             {"second.label", SMC_SKIN_SET, manager, Route::Method},
-                                             {"first", SMC_SKIN_SET, manager, Route::Window},
-                                             {"first.label", SMC_SKIN_SET, manager, Route::Method},
-                                             {"provided", SMC_SKIN_SET, manager, Route::Window},
-                                             {"provided.label", SMC_SKIN_SET, manager, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(
+      OnlyCommand(log.Entries(), SMC_SKIN_SET),
+      {Command("windowless", SMC_SKIN_SET, manager, performed), Command("second", SMC_SKIN_SET, manager, sent),
+       Command("second.label", SMC_SKIN_SET, manager, performed), Command("first", SMC_SKIN_SET, manager, sent),
+       Command("first.label", SMC_SKIN_SET, manager, performed), Command("provided", SMC_SKIN_SET, manager, sent),
+       Command("provided.label", SMC_SKIN_SET, manager, performed)}));
   EXPECT_FALSE(windowless->HandleAllocated()) << "a broadcast must not create windows";
   // The four forms with windows that are not loading were each asked twice, on the first walk.
-  EXPECT_EQ(log.Only(SMC_IS_SKINNED).size(), 8u);
+  EXPECT_EQ(OnlyCommand(log.Entries(), SMC_IS_SKINNED).size(), 8u);
 }
 
 TEST_F(Broadcasts, AMultiDocumentParentsClientHearsItAndChildFormsAreLeftToIt) {
@@ -161,12 +165,12 @@ TEST_F(Broadcasts, AMultiDocumentParentsClientHearsItAndChildFormsAreLeftToIt) {
   ASSERT_TRUE(IsMdiChild(child));
 
   log.Watch(*parent, "parent");
-  log.WatchWindow(clientWindow, "client");
+  log.Watch(clientWindow, "client");
   log.Watch(*child, "child");
   BroadcastToForms(SMC_REFRESH, 7);
 
-  EXPECT_EQ(log.Only(SMC_REFRESH),
-            (Entries{{"parent", SMC_REFRESH, 7, Route::Window}, {"client", SMC_REFRESH, 7, Route::Window}}));
+  EXPECT_TRUE(SequenceMatches(OnlyCommand(log.Entries(), SMC_REFRESH),
+                              {Command("parent", SMC_REFRESH, 7, sent), Command("client", SMC_REFRESH, 7, sent)}));
 }
 
 }  // namespace

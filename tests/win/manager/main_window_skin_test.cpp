@@ -5,12 +5,13 @@
 #include "app/umain.h"
 #include "framework_test_support.h"
 #include "skin/manager/skin_command_win32.h"
-#include "skin_command_log.h"
+#include "skin_command_records.h"
 
 namespace sundrel {
 namespace {
 
-using sundrel::testing::SkinCommandLog;
+using sundrel::testing::SkinCommandRecorder;
+using sundrel::testing::TMessageRecorder;
 
 class MainWindowSkin : public sundrel::testing::FrameworkTest {
  protected:
@@ -19,7 +20,7 @@ class MainWindowSkin : public sundrel::testing::FrameworkTest {
     form = application->CreateForm<Tfrmmain>();
   }
   Tfrmmain* form = nullptr;
-  SkinCommandLog log;
+  TMessageRecorder log = SkinCommandRecorder();
 };
 
 TEST_F(MainWindowSkin, StartsWithTheProgramsOwnSkinLoadedAndAnnounced) {
@@ -57,9 +58,9 @@ TEST_F(MainWindowSkin, AnnouncementsReachEveryControlOfTheWindow) {
     SCOPED_TRACE(control->Name());
     int asked = 0, told = 0;
     for (const auto& entry : log.Entries()) {
-      if (entry.who != control->Name()) continue;
-      asked += entry.code == SMC_IS_SKINNED;
-      told += entry.code == SMC_SKIN_SET;
+      if (entry.window != control->Name()) continue;
+      asked += SkinCommandCode(entry.wParam) == SMC_IS_SKINNED;
+      told += SkinCommandCode(entry.wParam) == SMC_SKIN_SET;
     }
     if (dynamic_cast<TWinControl*>(control) != nullptr) {
       EXPECT_GT(asked, 0);

@@ -1,11 +1,7 @@
 // Sending and probing skin commands: framework controls hear them through their window or their
 // message method, plain windows through sending, and the probes read both kinds of answer.
 #include <gtest/gtest.h>
-// <windows.h> must come before the other system headers.
-// clang-format off
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
 #include "framework/button.h"
 #include "framework/forms.h"
@@ -14,15 +10,18 @@
 #include "framework_test_support.h"
 #include "probed_panel.h"
 #include "skin/manager/skin_command_win32.h"
-#include "skin_command_log.h"
+#include "skin_command_records.h"
 
 namespace sundrel {
 namespace {
 
-using sundrel::testing::SkinCommandLog;
+using sundrel::testing::AnswerSkinned;
+using sundrel::testing::Command;
+using sundrel::testing::SequenceMatches;
+using sundrel::testing::SkinCommandRecorder;
+using sundrel::testing::TMessageRecorder;
+using namespace sundrel::testing::message_flags;
 using sundrel::testing::TProbedPanel;
-using Route = SkinCommandLog::Route;
-using Entries = std::vector<SkinCommandLog::Entry>;
 
 class SkinCommands : public sundrel::testing::FrameworkTest {
  protected:
@@ -39,8 +38,8 @@ class SkinCommands : public sundrel::testing::FrameworkTest {
   TForm* form = nullptr;
   TButton* button = nullptr;
   TLabel* label = nullptr;
-  SkinCommandLog log;
   FreshSlots fresh;
+  TMessageRecorder log = SkinCommandRecorder();
 };
 
 TEST_F(SkinCommands, PackTheCodeIntoTheHighWordAndTheFlagIntoTheLowWord) {
@@ -61,8 +60,8 @@ TEST_F(SkinCommands, ReachWindowedControlsThroughTheirWindowAndOthersThroughThei
   SendSkinCommandToControl(label, SMC_REFRESH, 6);
   EXPECT_EQ(SendSkinCommandToControl(orphan, SMC_REFRESH, 7), 0);
 
-  EXPECT_EQ(log.Entries(),
-            (Entries{{"button", SMC_REFRESH, 5, Route::Window}, {"label", SMC_REFRESH, 6, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(),
+                              {Command("button", SMC_REFRESH, 5, sent), Command("label", SMC_REFRESH, 6, performed)}));
   EXPECT_FALSE(orphan->HandleAllocated()) << "a command must not create a window";
 }
 
@@ -70,7 +69,8 @@ TEST_F(SkinCommands, AskControlReadsTheAnswerFromTheRecordOrFromTheWindow) {
   auto* probed = new TProbedPanel(form);  // answers in the record, has no window
   auto* handled = new TButton(form);      // its window answers, as a window handler's does
   handled->SetParent(form);
-  log.WatchWindow(handled->Handle(), "handled", 1);
+  const auto answer = AnswerSkinned(handled->Handle());
+  log.Watch(handled->Handle(), "handled");
   log.Watch(*button, "button");
 
   EXPECT_TRUE(AskControl(probed, SMC_IS_SKINNED));
@@ -80,27 +80,25 @@ TEST_F(SkinCommands, AskControlReadsTheAnswerFromTheRecordOrFromTheWindow) {
   EXPECT_FALSE(AskControl(label, SMC_IS_SKINNED));
 
   // The unskinned button is asked twice: in the record, then through its window.
-  EXPECT_EQ(log.Entries(), (Entries{{"handled", SMC_IS_SKINNED, 0, Route::Window},
-                                    {"button", SMC_IS_SKINNED, 0, Route::Method},
-                                    {"button", SMC_IS_SKINNED, 0, Route::Window}}));
-}
-
-int asked = 0;
-
-// Answers the first skin command with 1 and every later one with 0.
-LRESULT CALLBACK AnswerTheFirstAskOnly(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (msg == SM_SKINCMD) return ++asked == 1 ? 1 : 0;
-  return DefSubclassProc(window, msg, wParam, lParam);
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(), {Command("handled", SMC_IS_SKINNED, 0, sent), Command("button", SMC_IS_SKINNED, 0, performed),
+                      Command("button", SMC_IS_SKINNED, 0, sent)}));
 }
 
 TEST_F(SkinCommands, AskWindowTwiceCountsTheSecondAnswer) {
-  asked = 0;
-  SetWindowSubclass(button->Handle(), AnswerTheFirstAskOnly, 1, 0);
-  EXPECT_FALSE(AskWindowTwice(button->Handle(), SMC_IS_SKINNED));
-  EXPECT_EQ(asked, 2);
-  RemoveWindowSubclass(button->Handle(), AnswerTheFirstAskOnly, 1);
+  int asked = 0;
+  {
+    // Answers the first skin command with 1 and every later one with 0.
+    const TWindowSubclass answerOnce(button->Handle(), [&](TMessage& message, const TPassOn& passOn) {
+      if (message.Msg != SM_SKINCMD) return passOn(message);
+      message.Result = ++asked == 1 ? 1 : 0;
+    });
+    EXPECT_FALSE(AskWindowTwice(button->Handle(), SMC_IS_SKINNED));
+    EXPECT_EQ(asked, 2);
+  }
 
-  log.WatchWindow(form->Handle(), "form", 1);
+  const auto answer = AnswerSkinned(form->Handle());
+  log.Watch(form->Handle(), "form");
   EXPECT_TRUE(AskWindowTwice(form->Handle(), SMC_IS_SKINNED));
   EXPECT_EQ(log.Entries().size(), 2u);
 }

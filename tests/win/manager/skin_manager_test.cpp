@@ -2,11 +2,7 @@
 // skin by name with the fallback to the internal skin, announcing, refreshing and removing it
 // (in the order the windows hear it), and the process-wide flags on every path.
 #include <gtest/gtest.h>
-// <windows.h> must come before the other system headers.
-// clang-format off
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
 #include <algorithm>
 #include <filesystem>
@@ -19,6 +15,7 @@
 #include "framework/forms.h"
 #include "framework/label.h"
 #include "framework/timer.h"
+#include "framework/window_subclass.h"
 #include "framework_test_support.h"
 #include "paint/shared_slots.h"
 #include "skin/manager/anim_effects_win32.h"
@@ -27,16 +24,19 @@
 #include "skin/manager/internal_skin_win32.h"
 #include "skin/manager/skin_command_win32.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin_command_log.h"
+#include "skin_command_records.h"
 #include "test_skins.h"
 
 namespace sundrel {
 namespace {
 
+using sundrel::testing::Command;
 using sundrel::testing::FindThreadWindow;
-using sundrel::testing::SkinCommandLog;
-using Route = SkinCommandLog::Route;
-using Entries = std::vector<SkinCommandLog::Entry>;
+using sundrel::testing::SequenceMatches;
+using sundrel::testing::SkinCommandRecorder;
+using sundrel::testing::TMessageRecorder;
+using sundrel::testing::TMessageSequence;
+using namespace sundrel::testing::message_flags;
 
 constexpr const char* kTidewater = "Tidewater (internal)";
 
@@ -57,12 +57,14 @@ class TListeningLabel : public TLabel {
 // its provider is, and writes down what the form goes through.
 class TFakeProvider : public TComponent, public TacFormProviderLink {
  public:
-  TFakeProvider(TForm* form, TsSkinManager* manager) : TComponent(form), form_(form), manager_(manager) {
-    SetWindowSubclass(form->Handle(), &Procedure, 1, reinterpret_cast<DWORD_PTR>(this));
+  TFakeProvider(TForm* form, TsSkinManager* manager)
+      : TComponent(form),
+        form_(form),
+        manager_(manager),
+        subclass_(form->Handle(), [this](TMessage& message, const TPassOn& passOn) { Handle(message, passOn); }) {
     Shared().FormsWithProvider.push_back(form);
   }
   ~TFakeProvider() override {
-    if (form_->HandleAllocated()) RemoveWindowSubclass(form_->Handle(), &Procedure, 1);
     // As a provider does when it goes: its entry stays, emptied.
     std::vector<TComponent*>& forms = Shared().FormsWithProvider;
     std::replace(forms.begin(), forms.end(), static_cast<TComponent*>(form_), static_cast<TComponent*>(nullptr));
@@ -74,21 +76,27 @@ class TFakeProvider : public TComponent, public TacFormProviderLink {
   std::vector<std::string> events;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<TFakeProvider*>(data);
-    if (msg == SM_SKINCMD) {
-      const int code = SkinCommandCode(wParam);
-      if (code == SMC_IS_SKINNED) return 1;
-      if (code == SMC_GET_PROVIDER) return reinterpret_cast<LRESULT>(static_cast<TComponent*>(self));
-      self->events.push_back("command " + std::to_string(code));
-    } else if (msg == WM_SETREDRAW) {
-      self->events.push_back(wParam ? "redraw on" : "redraw off");
+  void Handle(TMessage& message, const TPassOn& passOn) {
+    if (message.Msg == SM_SKINCMD) {
+      const int code = SkinCommandCode(message.WParam);
+      if (code == SMC_IS_SKINNED) {
+        message.Result = 1;
+        return;
+      }
+      if (code == SMC_GET_PROVIDER) {
+        message.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this));
+        return;
+      }
+      events.push_back("command " + std::to_string(code));
+    } else if (message.Msg == WM_SETREDRAW) {
+      events.push_back(message.WParam ? "redraw on" : "redraw off");
     }
-    return DefSubclassProc(window, msg, wParam, lParam);
+    passOn(message);
   }
 
   TForm* form_;
   TsSkinManager* manager_;
+  TWindowSubclass subclass_;
 };
 
 // Reads every "Warning" box that shows while it lives and presses its OK button.
@@ -142,21 +150,17 @@ class SkinManagerTest : public sundrel::testing::FrameworkTest {
   TForm* form = nullptr;
   TListeningLabel* label = nullptr;
   test::TempDir skins;
-  SkinCommandLog log;
+  TMessageRecorder log = SkinCommandRecorder();
 };
 
 TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) {
-  // Theme changes that get past the managers' hooks on the application window. The listener
-  // goes in again after each change of default manager, so that it is always asked last.
+  // Theme changes that get past the managers' hooks on the application window: the listener went
+  // in first, so it is asked after every hook that comes later.
   std::vector<UINT> themeMessages;
-  int listener = 0;
-  const auto listenLast = [&] {
-    application->UnhookMainWindow(listener);
-    listener = application->HookMainWindow([&](TMessage& message) {
-      if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
-      return false;
-    });
-  };
+  const TRemovalToken listener = application->HookMainWindow([&](TMessage& message, const TPassOn& passOn) {
+    if (message.Msg == WM_THEMECHANGED) themeMessages.push_back(message.Msg);
+    passOn(message);
+  });
 
   TsSkinManager* first = NewManager();
   EXPECT_EQ(first->SkinInfo(), "N/A");
@@ -176,7 +180,6 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_EQ(ButtonEvents, beMouseEnter | beMouseLeave);
 
   // The default manager keeps theme changes from the application window.
-  listenLast();
   SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
@@ -188,7 +191,6 @@ TEST_F(SkinManagerTest, TheFirstManagerIsTheDefaultAndASecondOneOnlyWhenMadeSo) 
   EXPECT_FALSE(first->HookInstalled());
   EXPECT_TRUE(second->HookInstalled());
   EXPECT_EQ(ButtonEvents, beMouseDown) << "the buttons follow the new default manager";
-  listenLast();
   SendMessageW(application->Handle(), WM_THEMECHANGED, 0, 0);
   EXPECT_TRUE(themeMessages.empty());
 
@@ -236,7 +238,7 @@ TEST_F(SkinManagerTest, AnUnknownNameFallsBackToTheInternalSkinAndTakesItsName) 
   EXPECT_EQ(manager->SkinInfo(), "N/A");
   EXPECT_EQ(manager->GetSkinIndex("BUTTON"), -1);
   EXPECT_FALSE(manager->HookInstalled());
-  EXPECT_EQ(log.Entries(), (Entries{{"label", SMC_SKIN_REMOVED, Param(manager), Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(log.Entries(), {Command("label", SMC_SKIN_REMOVED, Param(manager), performed)}));
 }
 
 TEST_F(SkinManagerTest, SwitchingActiveOffAndOnRemovesTheSkinAndAnnouncesItAgain) {
@@ -250,25 +252,23 @@ TEST_F(SkinManagerTest, SwitchingActiveOffAndOnRemovesTheSkinAndAnnouncesItAgain
   EXPECT_EQ(manager->SkinInfo(), "N/A");
   EXPECT_FALSE(manager->HookInstalled());
   // The form's window is asked twice whether it is skinned before each command.
-  EXPECT_EQ(log.Entries(), (Entries{{"form", SMC_IS_SKINNED, 0, Route::Window},
-                                    {"form", SMC_IS_SKINNED, 0, Route::Window},
-                                    {"form", SMC_SKIN_REMOVED, self, Route::Window},
-                                    {"label", SMC_SKIN_REMOVED, self, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(),
+      {Command("form", SMC_IS_SKINNED, 0, sent), Command("form", SMC_IS_SKINNED, 0, sent),
+       Command("form", SMC_SKIN_REMOVED, self, sent), Command("label", SMC_SKIN_REMOVED, self, performed)}));
 
   log.Clear();
   manager->SetActive(true);
   EXPECT_EQ(manager->SkinInfo(), "5.4");
   EXPECT_TRUE(manager->HookInstalled());
-  Entries heard;
+  TMessageSequence heard;
   for (const auto& entry : log.Entries()) {
-    if (entry.code != SMC_IS_SKINNED) heard.push_back(entry);
+    if (SkinCommandCode(entry.wParam) != SMC_IS_SKINNED) heard.push_back(entry);
   }
-  EXPECT_EQ(heard, (Entries{{"form", SMC_SKIN_SET, self, Route::Window},
-                            {"label", SMC_SKIN_SET, self, Route::Method},
-                            {"form", SMC_STOP_FADING, self, Route::Window},
-                            {"label", SMC_STOP_FADING, self, Route::Method},
-                            {"form", SMC_REFRESH, self, Route::Window},
-                            {"label", SMC_REFRESH, self, Route::Method}}));
+  EXPECT_TRUE(SequenceMatches(
+      heard, {Command("form", SMC_SKIN_SET, self, sent), Command("label", SMC_SKIN_SET, self, performed),
+              Command("form", SMC_STOP_FADING, self, sent), Command("label", SMC_STOP_FADING, self, performed),
+              Command("form", SMC_REFRESH, self, sent), Command("label", SMC_REFRESH, self, performed)}));
 }
 
 TEST_F(SkinManagerTest, ReceiversCanTellTheCommandsOfTheirManagerFromAnothers) {
@@ -279,12 +279,11 @@ TEST_F(SkinManagerTest, ReceiversCanTellTheCommandsOfTheirManagerFromAnothers) {
   // A receiver that belongs to `mine` acts on codes 1 to 3 only when they carry its manager.
   std::vector<int> acted;
   label->onCommand = nullptr;
-  const TWndMethod labelMethod = label->WindowProc;
-  label->WindowProc = [&](TMessage& message) {
+  const TRemovalToken hook = label->MessageHooks().Add([&](TMessage& message, const TPassOn& passOn) {
     const int code = message.Msg == SM_SKINCMD ? SkinCommandCode(message.WParam) : 0;
     if (code >= SMC_SKIN_SET && code <= SMC_REFRESH && message.LParam == Param(mine)) acted.push_back(code);
-    labelMethod(message);
-  };
+    passOn(message);
+  });
 
   other->RefreshSkin();
   other->SetActive(false);
@@ -372,18 +371,17 @@ TEST_F(SkinManagerTest, TheFlagsAreRaisedWhileTheSkinChangesAndClearedOnEveryWay
 TEST_F(SkinManagerTest, TheControlUnderTheMouseHearsThatItEnteredAndThePreviousOneThatItWasLeft) {
   TsSkinManager* manager = NewManager();
   TForm* other = application->CreateForm<TForm>();
-  log.WatchWindow(form->Handle(), "first");
-  log.WatchWindow(other->Handle(), "second");
+  log.Watch(form->Handle(), "first");
+  log.Watch(other->Handle(), "second");
   const LPARAM self = Param(manager);
 
   manager->SetActiveControl(form->Handle());
   manager->SetActiveControl(other->Handle());
   manager->SetActiveControl(other->Handle());
   manager->SetActiveControl(nullptr);
-  EXPECT_EQ(log.Entries(), (Entries{{"first", SMC_MOUSE_ENTER, self, Route::Window},
-                                    {"first", SMC_MOUSE_LEAVE, self, Route::Window},
-                                    {"second", SMC_MOUSE_ENTER, self, Route::Window},
-                                    {"second", SMC_MOUSE_LEAVE, self, Route::Window}}));
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(), {Command("first", SMC_MOUSE_ENTER, self, sent), Command("first", SMC_MOUSE_LEAVE, self, sent),
+                      Command("second", SMC_MOUSE_ENTER, self, sent), Command("second", SMC_MOUSE_LEAVE, self, sent)}));
 }
 
 TEST_F(SkinManagerTest, FormsOfTheManagerStopRedrawingWhileTheSkinIsAnnounced) {
