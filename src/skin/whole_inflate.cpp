@@ -1,36 +1,40 @@
 #include "skin/whole_inflate.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
-#include <algorithm>
-#include <limits>
+#include <memory>
 
 namespace sundrel {
+
+namespace {
+
+struct DecompressorDeleter {
+  void operator()(libdeflate_decompressor* decompressor) const { libdeflate_free_decompressor(decompressor); }
+};
+
+}  // namespace
 
 bool InflateWholeStream(TStream& source, int64_t size, TMemoryStream& into) {
   auto* memory = dynamic_cast<TMemoryStream*>(&source);
   if (memory == nullptr || size <= 0) return false;
   const int64_t start = memory->Position();
   const int64_t available = memory->Size() - start;
-  // zlib counts in 32 bits; skin entries are far below that.
-  constexpr int64_t kMaxCount = std::numeric_limits<uInt>::max();
-  if (available <= 0 || size > available * kMaxDeflateRatio || size > kMaxCount) return false;
+  if (available <= 0 || size > available * kMaxDeflateRatio) return false;
+  const std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(libdeflate_alloc_decompressor());
+  if (!decompressor) return false;
 
   into.SetSize(size);
-  z_stream zlib{};
-  if (inflateInit(&zlib) != Z_OK) return false;
-  zlib.next_in = memory->Memory() + start;
-  zlib.avail_in = static_cast<uInt>(std::min(available, kMaxCount));
-  zlib.next_out = into.Memory();
-  zlib.avail_out = static_cast<uInt>(size);
-  const bool whole = inflate(&zlib, Z_FINISH) == Z_STREAM_END && zlib.avail_out == 0;
-  const int64_t consumed = zlib.total_in;
-  inflateEnd(&zlib);
-  if (!whole) {
+  size_t consumed = 0;
+  // Without a place for the produced count, anything but exactly size bytes is a failure. The
+  // check value is verified as zlib does.
+  const libdeflate_result result =
+      libdeflate_zlib_decompress_ex(decompressor.get(), memory->Memory() + start, static_cast<size_t>(available),
+                                    into.Memory(), static_cast<size_t>(size), &consumed, nullptr);
+  if (result != LIBDEFLATE_SUCCESS) {
     into.Clear();
     return false;
   }
-  memory->SetPosition(start + consumed);
+  memory->SetPosition(start + static_cast<int64_t>(consumed));
   return true;
 }
 
