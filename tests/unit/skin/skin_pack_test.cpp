@@ -191,6 +191,8 @@ std::vector<HostilePack> HostilePacks() {
   badStream[11] ^= 0xFF;
   PackBytes badHeader = Deflate(options);
   badHeader[1] ^= 1;
+  PackBytes badCheck = Deflate(options);
+  badCheck.back() ^= 1;
   PackBytes truncatedMagic = test::AsBytes("ASz");
   return {
       {"count only, no entries", PackBuilder().Count(1).Build(), "Stream read error"},
@@ -220,6 +222,7 @@ std::vector<HostilePack> HostilePacks() {
        "data error"},
       {"damaged zlib header", PackBuilder().Add(PackEntry{"Options.dat", options, {}, badHeader}).Build(),
        "data error"},
+      {"wrong check value", PackBuilder().Add(PackEntry{"Options.dat", options, {}, badCheck}).Build(), "data error"},
       {"two options texts", PackBuilder().Add("Options.dat", options).Add("OPTIONS.DAT", options).Build(),
        "The skin pack is damaged: it holds more than one \"Options.dat\""},
   };
