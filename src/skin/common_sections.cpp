@@ -87,7 +87,7 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
     DecodedImages pictures(skinImages);
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
       if (SameTextNoCase(section, "GLOBALINFO")) return;
-      if (value.find('#') == std::string_view::npos || master_.Empty()) {
+      if (value.find('#') == std::string_view::npos || MasterBitmap().Empty()) {
         AppendWholeFileRecord(section, key, value, files, masks_);
       } else if (value != "#") {
         AppendBracketedRecord(section, key, value, masks_);
