@@ -3,18 +3,13 @@
 #   build-mingw-jpeg.sh [i686|x86_64]
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
+source "$(dirname "$0")/debian-source.sh"
 arch=${1:-i686}
 prefix=$SUNDREL_BUILD/deps/jpeg-$arch
 
 [ -f "$prefix/lib/libjpeg.a" ] && exit 0
 
-src_root=$SUNDREL_BUILD/deps/src
-mkdir -p "$src_root"
-if ! ls -d "$src_root"/libjpeg-turbo-*/ >/dev/null 2>&1; then
-  (cd "$src_root" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1) ||
-    (cd "$src_root" && apt-get source libjpeg-turbo)
-fi
-src=$(ls -d "$src_root"/libjpeg-turbo-*/ | head -n 1)
+src=$(debian_source libjpeg-turbo)
 
 work=$SUNDREL_BUILD/deps/jpeg-$arch-build
 rm -rf "$work"

@@ -5,22 +5,22 @@
 
 namespace sundrel {
 
-std::optional<TacMemBitmap> DecodePicture(std::span<const uint8_t> file) {
+SharedPicture DecodePicture(std::span<const uint8_t> file) {
   try {
-    return LooksLikeJpeg(file) ? DecodeJpeg(file) : DecodeBmp(file);
+    return std::make_shared<const TacMemBitmap>(LooksLikeJpeg(file) ? DecodeJpeg(file) : DecodeBmp(file));
   } catch (const EInvalidGraphic&) {
-    return std::nullopt;
+    return nullptr;
   }
 }
 
-const TacMemBitmap* DecodedImages::Find(std::string_view name) {
+SharedPicture DecodedImages::Find(std::string_view name) {
   std::string key(name);
   auto it = pictures_.find(key);
   if (it == pictures_.end()) {
     const auto file = source_.FindImage(name);
-    it = pictures_.emplace(std::move(key), file ? DecodePicture(*file) : std::nullopt).first;
+    it = pictures_.emplace(std::move(key), file ? DecodePicture(*file) : nullptr).first;
   }
-  return it->second ? &*it->second : nullptr;
+  return it->second;
 }
 
 }  // namespace sundrel

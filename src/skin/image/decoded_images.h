@@ -10,11 +10,12 @@
 
 #include "paint/pixels.h"
 #include "skin/image/skin_image_source.h"
+#include "skin/model/skin_records.h"
 
 namespace sundrel {
 
 // The picture in a file's bytes, or none when they cannot be decoded (no bytes included).
-std::optional<TacMemBitmap> DecodePicture(std::span<const uint8_t> file);
+SharedPicture DecodePicture(std::span<const uint8_t> file);
 
 class DecodedImages {
  public:
@@ -22,11 +23,11 @@ class DecodedImages {
 
   // The picture of the named file, or none when the file is missing or cannot be decoded: a key
   // whose image is damaged is skipped like one whose image is missing, and the skin still loads.
-  const TacMemBitmap* Find(std::string_view name);
+  SharedPicture Find(std::string_view name);
 
  private:
   SkinImageSource& source_;
-  std::unordered_map<std::string, std::optional<TacMemBitmap>> pictures_;
+  std::unordered_map<std::string, SharedPicture> pictures_;
 };
 
 }  // namespace sundrel

@@ -30,22 +30,24 @@ std::string WithoutSpaces(std::string_view text) {
 // A common section gives only what it writes: integers other than -1, and any text.
 class CommonSectionValues final : public SectionValues {
  public:
-  CommonSectionValues(const OptionsText& options, int section) : options_(options), section_(section) {}
+  CommonSectionValues(const OptionsText& options, const SectionKeys& keys, int section)
+      : options_(options), keys_(keys), section_(section) {}
 
-  std::optional<int32_t> Integer(std::string_view key) const override {
-    const auto value = options_.Value(section_, key);
+  std::optional<int32_t> Integer(SectionKey key) const override {
+    const auto value = Text(key);
     const auto number = value ? TryStrToInt(*value) : std::nullopt;
     return number == -1 ? std::nullopt : number;
   }
-  std::optional<int32_t> OwnInteger(std::string_view key) const override { return Integer(key); }
-  std::optional<std::string_view> Text(std::string_view key) const override { return options_.Value(section_, key); }
-  std::optional<bool> Boolean(std::string_view key) const override {
+  std::optional<int32_t> OwnInteger(SectionKey key) const override { return Integer(key); }
+  std::optional<std::string_view> Text(SectionKey key) const override { return options_.Value(section_, keys_[key]); }
+  std::optional<bool> Boolean(SectionKey key) const override {
     const auto value = Text(key);
     return value ? std::optional<bool>(SameTextNoCase(*value, "TRUE")) : std::nullopt;
   }
 
  private:
   const OptionsText& options_;
+  const SectionKeys& keys_;
   int section_;
 };
 
@@ -61,10 +63,11 @@ const TsGeneralData* FindByUpperName(const std::vector<TsGeneralData>& sections,
 
 void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skinImages, SkinImageSource& looseFiles) {
   const OptionsText common(WithoutSpaces(text));
+  const SectionKeys keys(common);
   Reindexed([&] {
     for (const std::string_view name : common.SectionNames()) {
       const int section = common.FindSection(name);
-      const CommonSectionValues values(common, section);
+      const CommonSectionValues values(common, keys, section);
       const int existing = GetSkinIndex(name);
       if (existing >= 0) {
         // Into a copy, so that a gradient that stops the overlay leaves no record half updated.
@@ -87,7 +90,7 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
     DecodedImages pictures(skinImages);
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
       if (SameTextNoCase(section, "GLOBALINFO")) return;
-      if (value.find('#') == std::string_view::npos || master_.Empty()) {
+      if (value.find('#') == std::string_view::npos || MasterBitmap().Empty()) {
         AppendWholeFileRecord(section, key, value, files, masks_);
       } else if (value != "#") {
         AppendBracketedRecord(section, key, value, masks_);

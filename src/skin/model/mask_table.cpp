@@ -19,9 +19,9 @@ void AppendExternalRecord(std::string_view section, std::string_view key, std::s
                           std::vector<TsMaskData>& masks) {
   const std::string_view file = ExternalFileName(value);
   if (file.find(".BMP") == std::string_view::npos) return;
-  const TacMemBitmap* picture = images.Find(file);
+  SharedPicture picture = images.Find(file);
   if (!picture) return;
-  TsMaskData record = MaskWithOwnImage(*picture);
+  TsMaskData record = MaskWithOwnImage(std::move(picture));
   ReadExternalFields(value, record);
   AppendAsWritten(std::move(record), section, key, masks);
 }
@@ -58,27 +58,26 @@ bool IsMasterBitmapKey(std::string_view section, std::string_view key) {
 
 }  // namespace
 
-TsMaskData MaskWithOwnImage(TacMemBitmap picture) {
+TsMaskData MaskWithOwnImage(SharedPicture picture) {
   TsMaskData record;
-  record.R = {0, 0, picture.Width(), picture.Height()};
-  record.Image = std::make_unique<TacMemBitmap>(std::move(picture));
+  record.R = {0, 0, picture->Width(), picture->Height()};
+  record.Image = std::move(picture);
   return record;
 }
 
-TacMemBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images) {
+SharedPicture LoadMasterBitmap(const OptionsText& options, DecodedImages& images) {
   const auto name = options.Value("GLOBALINFO", "MASTERBITMAP");
-  if (!name || name->empty()) return {};
-  const TacMemBitmap* picture = images.Find(*name);
-  return picture ? *picture : TacMemBitmap();
+  if (!name || name->empty()) return nullptr;
+  return images.Find(*name);
 }
 
 void AppendWholeFileRecord(std::string_view section, std::string_view key, std::string_view value,
                            DecodedImages& images, std::vector<TsMaskData>& masks) {
   const std::string file = UpperCase(value);
   if (file.find(".BMP") == std::string::npos) return;
-  const TacMemBitmap* picture = images.Find(file);
+  SharedPicture picture = images.Find(file);
   if (!picture) return;
-  TsMaskData record = MaskWithOwnImage(*picture);
+  TsMaskData record = MaskWithOwnImage(std::move(picture));
   record.SectionName = UpperCase(section);
   record.PropertyName = UpperCase(key);
   record.ImageCount = 3;

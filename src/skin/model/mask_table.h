@@ -11,8 +11,8 @@
 
 namespace sundrel {
 
-// The master bitmap named by "MASTERBITMAP" of "GLOBALINFO"; empty when there is none.
-TacMemBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images);
+// The master bitmap named by "MASTERBITMAP" of "GLOBALINFO"; none when there is none.
+SharedPicture LoadMasterBitmap(const OptionsText& options, DecodedImages& images);
 
 // A record for every key of every listed section (in file order) whose value names an image, as
 // the forms of image_reference.h say. A file that is missing or cannot be decoded leaves its key
@@ -20,9 +20,8 @@ TacMemBitmap LoadMasterBitmap(const OptionsText& options, DecodedImages& images)
 // a number raises EConvertError; the records appended before it stay.
 void AppendMaskRecords(const OptionsText& options, DecodedImages& images, std::vector<TsMaskData>& masks);
 
-// A record that owns the picture, its rectangle covering all of it. Records are recoloured one by
-// one, so each is given a picture of its own, never one another record holds.
-TsMaskData MaskWithOwnImage(TacMemBitmap picture);
+// A record that shows the whole picture, shared with whatever else shows it.
+TsMaskData MaskWithOwnImage(SharedPicture picture);
 
 // The whole-file form: a value naming a ".BMP" file (in any case) whose whole bitmap is a
 // three-state border with masks. Names are upper-cased.

@@ -8,13 +8,13 @@ void AppendPatternRecord(std::string_view section, std::string_view key, std::st
                          std::vector<TsPatternData>& patterns, std::vector<TsMaskData>& masks) {
   const std::string file = UpperCase(value);
   if (file.find(".JPG") == std::string::npos && file.find(".JPEG") == std::string::npos) return;
-  const TacMemBitmap* picture = images.Find(file);
+  SharedPicture picture = images.Find(file);
   if (!picture) return;
   if (int64_t{picture->Width()} * picture->Height() >= kMinPatternPixels) {
-    patterns.push_back({*picture, UpperCase(section), UpperCase(key)});
+    patterns.push_back({std::move(picture), UpperCase(section), UpperCase(key)});
     return;
   }
-  TsMaskData record = MaskWithOwnImage(*picture);
+  TsMaskData record = MaskWithOwnImage(std::move(picture));
   record.SectionName = UpperCase(section);
   record.PropertyName = UpperCase(key);
   record.ImgType = itisaTexture;

@@ -7,23 +7,64 @@ namespace sundrel {
 
 namespace {
 
+constexpr std::string_view kSectionKeyNames[] = {
+    // in SectionKey's order
+    "COLOR",
+    "BEVEL",
+    "SHADOWBLUR",
+    "SHADOWOFFSET",
+    "SHADOWCOLOR",
+    "SHADOWTRANSPARENCY",
+    "SHADOWENABLED",
+    "RESERVEDBOOLEAN",
+    "FONTCOLOR",
+    "TCLEFT",
+    "TCTOP",
+    "TCRIGHT",
+    "TCBOTTOM",
+    "HOTFONTCOLOR",
+    "HOTTCLEFT",
+    "HOTTCTOP",
+    "HOTTCRIGHT",
+    "HOTTCBOTTOM",
+    "TRANSPARENCY",
+    "GRADIENTPERCENT",
+    "IMAGEPERCENT",
+    "GRADIENTDATA",
+    "SHOWFOCUS",
+    "FADINGENABLED",
+    "FADINGINTERVALIN",
+    "FADINGINTERVALOUT",
+    "FADINGITERATIONS",
+    "HOTCOLOR",
+    "HOTTRANSPARENCY",
+    "HOTBEVEL",
+    "HOTGRADIENTPERCENT",
+    "HOTGRADIENTDATA",
+    "HOTIMAGEPERCENT",
+    "BORDERCOLOR1",
+    "BORDERCOLOR2",
+};
+static_assert(std::size(kSectionKeyNames) == static_cast<size_t>(SectionKey::Count));
+
 // A section of the skin, which takes what it does not give from its "PARENTCLASS" chain.
 class SkinSectionValues final : public SectionValues {
  public:
-  SkinSectionValues(const OptionsText& options, const InheritedValues& inherited, int section)
-      : options_(options), inherited_(inherited), section_(section) {}
+  SkinSectionValues(const OptionsText& options, const InheritedValues& inherited, const SectionKeys& keys, int section)
+      : options_(options), inherited_(inherited), keys_(keys), section_(section) {}
 
-  std::optional<int32_t> Integer(std::string_view key) const override { return inherited_.Integer(section_, key); }
-  std::optional<int32_t> OwnInteger(std::string_view key) const override {
-    const auto value = options_.Value(section_, key);
+  std::optional<int32_t> Integer(SectionKey key) const override { return inherited_.Integer(section_, keys_[key]); }
+  std::optional<int32_t> OwnInteger(SectionKey key) const override {
+    const auto value = options_.Value(section_, keys_[key]);
     return value ? TryStrToInt(*value) : std::nullopt;
   }
-  std::optional<std::string_view> Text(std::string_view key) const override { return inherited_.Text(section_, key); }
-  std::optional<bool> Boolean(std::string_view key) const override { return inherited_.Boolean(section_, key); }
+  std::optional<std::string_view> Text(SectionKey key) const override { return inherited_.Text(section_, keys_[key]); }
+  std::optional<bool> Boolean(SectionKey key) const override { return inherited_.Boolean(section_, keys_[key]); }
 
  private:
   const OptionsText& options_;
   const InheritedValues& inherited_;
+  const SectionKeys& keys_;
   int section_;
 };
 
@@ -39,12 +80,23 @@ void Store(std::optional<std::string_view> value, std::string& field) {
   if (value) field = *value;
 }
 
+// The text colour and its four outline colours, whose keys follow each other from the first.
+void StoreTextColors(const SectionValues& values, SectionKey first, std::array<TColor, 5>& colors) {
+  for (size_t i = 0; i < colors.size(); ++i) {
+    Store(values.Integer(static_cast<SectionKey>(static_cast<size_t>(first) + i)), colors[i]);
+  }
+}
+
 // Bevels outside the known five are drawn as none.
 void StoreBevel(std::optional<int32_t> value, TsControlBevel& field) {
   if (value) field = *value >= cbNone && *value <= cbLoweredHard ? static_cast<TsControlBevel>(*value) : cbNone;
 }
 
 }  // namespace
+
+SectionKeys::SectionKeys(const OptionsText& options) {
+  for (size_t i = 0; i < numbers_.size(); ++i) numbers_[i] = options.FindKey(kSectionKeyNames[i]);
+}
 
 TsGradArray GradientOf(std::string_view text) {
   return text == " " ? TsGradArray() : ParseGradientData(text);
@@ -67,55 +119,48 @@ TsGeneralData DefaultSectionRecord() {
 }
 
 void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& r) {
-  Store(values.Integer("COLOR"), r.Color);
+  Store(values.Integer(SectionKey::Color), r.Color);
   r.Color = ResolveColor(r.Color, system);
-  StoreBevel(values.Integer("BEVEL"), r.Bevel);
-  Store(values.Integer("SHADOWBLUR"), r.ShadowBlur);
-  Store(values.Integer("SHADOWOFFSET"), r.ShadowOffset);
-  Store(values.OwnInteger("SHADOWCOLOR"), r.ShadowColor);
-  Store(values.Integer("SHADOWTRANSPARENCY"), r.ShadowTransparency);
-  Store(values.Boolean("SHADOWENABLED"), r.ShadowEnabled);
-  Store(values.Boolean("RESERVEDBOOLEAN"), r.ReservedBoolean);
-  Store(values.Integer("FONTCOLOR"), r.FontColor[0]);
-  Store(values.Integer("TCLEFT"), r.FontColor[1]);
-  Store(values.Integer("TCTOP"), r.FontColor[2]);
-  Store(values.Integer("TCRIGHT"), r.FontColor[3]);
-  Store(values.Integer("TCBOTTOM"), r.FontColor[4]);
-  Store(values.Integer("HOTFONTCOLOR"), r.HotFontColor[0]);
-  Store(values.Integer("HOTTCLEFT"), r.HotFontColor[1]);
-  Store(values.Integer("HOTTCTOP"), r.HotFontColor[2]);
-  Store(values.Integer("HOTTCRIGHT"), r.HotFontColor[3]);
-  Store(values.Integer("HOTTCBOTTOM"), r.HotFontColor[4]);
-  Store(values.Integer("TRANSPARENCY"), r.Transparency);
-  Store(values.Integer("GRADIENTPERCENT"), r.GradientPercent);
-  Store(values.Integer("IMAGEPERCENT"), r.ImagePercent);
-  Store(values.Text("GRADIENTDATA"), r.GradientData);
+  StoreBevel(values.Integer(SectionKey::Bevel), r.Bevel);
+  Store(values.Integer(SectionKey::ShadowBlur), r.ShadowBlur);
+  Store(values.Integer(SectionKey::ShadowOffset), r.ShadowOffset);
+  Store(values.OwnInteger(SectionKey::ShadowColor), r.ShadowColor);
+  Store(values.Integer(SectionKey::ShadowTransparency), r.ShadowTransparency);
+  Store(values.Boolean(SectionKey::ShadowEnabled), r.ShadowEnabled);
+  Store(values.Boolean(SectionKey::ReservedBoolean), r.ReservedBoolean);
+  StoreTextColors(values, SectionKey::FontColor, r.FontColor);
+  StoreTextColors(values, SectionKey::HotFontColor, r.HotFontColor);
+  Store(values.Integer(SectionKey::Transparency), r.Transparency);
+  Store(values.Integer(SectionKey::GradientPercent), r.GradientPercent);
+  Store(values.Integer(SectionKey::ImagePercent), r.ImagePercent);
+  Store(values.Text(SectionKey::GradientData), r.GradientData);
   r.GradientArray = GradientOf(r.GradientData);
-  Store(values.Boolean("SHOWFOCUS"), r.ShowFocus);
-  Store(values.Boolean("FADINGENABLED"), r.FadingEnabled);
-  Store(values.Integer("FADINGINTERVALIN"), r.FadingIntervalIn);
-  Store(values.Integer("FADINGINTERVALOUT"), r.FadingIntervalOut);
-  Store(values.Integer("FADINGITERATIONS"), r.FadingIterations);
-  Store(values.Integer("HOTCOLOR"), r.HotColor);
-  Store(values.Integer("HOTTRANSPARENCY"), r.HotTransparency);
-  StoreBevel(values.Integer("HOTBEVEL"), r.HotBevel);
-  Store(values.Integer("HOTGRADIENTPERCENT"), r.HotGradientPercent);
-  Store(values.Text("HOTGRADIENTDATA"), r.HotGradientData);
+  Store(values.Boolean(SectionKey::ShowFocus), r.ShowFocus);
+  Store(values.Boolean(SectionKey::FadingEnabled), r.FadingEnabled);
+  Store(values.Integer(SectionKey::FadingIntervalIn), r.FadingIntervalIn);
+  Store(values.Integer(SectionKey::FadingIntervalOut), r.FadingIntervalOut);
+  Store(values.Integer(SectionKey::FadingIterations), r.FadingIterations);
+  Store(values.Integer(SectionKey::HotColor), r.HotColor);
+  Store(values.Integer(SectionKey::HotTransparency), r.HotTransparency);
+  StoreBevel(values.Integer(SectionKey::HotBevel), r.HotBevel);
+  Store(values.Integer(SectionKey::HotGradientPercent), r.HotGradientPercent);
+  Store(values.Text(SectionKey::HotGradientData), r.HotGradientData);
   r.HotGradientArray = GradientOf(r.HotGradientData);
-  Store(values.Integer("HOTIMAGEPERCENT"), r.HotImagePercent);
-  Store(values.Integer("BORDERCOLOR1"), r.BorderColor1);
-  Store(values.Integer("BORDERCOLOR2"), r.BorderColor2);
+  Store(values.Integer(SectionKey::HotImagePercent), r.HotImagePercent);
+  Store(values.Integer(SectionKey::BorderColor1), r.BorderColor1);
+  Store(values.Integer(SectionKey::BorderColor2), r.BorderColor2);
 }
 
 void AppendSectionRecords(const OptionsText& options, const SystemColors& system,
                           std::vector<TsGeneralData>& sections) {
   const InheritedValues inherited(options);
+  const SectionKeys keys(options);
   for (const std::string_view name : options.SectionNames()) {
     const int section = options.FindSection(name);
     TsGeneralData record = DefaultSectionRecord();
     record.SectionName = name;
     record.ParentClass = options.Value(section, "PARENTCLASS").value_or("");
-    ReadSectionKeys(SkinSectionValues(options, inherited, section), system, record);
+    ReadSectionKeys(SkinSectionValues(options, inherited, keys, section), system, record);
     sections.push_back(std::move(record));
   }
 }

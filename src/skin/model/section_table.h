@@ -2,6 +2,7 @@
 // section may give, its default and its inheritance rule.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,17 +14,69 @@
 
 namespace sundrel {
 
+// The keys that a section record reads, in the order it reads them; each text colour's key is
+// followed by those of its four outline colours.
+enum class SectionKey {
+  Color,
+  Bevel,
+  ShadowBlur,
+  ShadowOffset,
+  ShadowColor,
+  ShadowTransparency,
+  ShadowEnabled,
+  ReservedBoolean,
+  FontColor,
+  TcLeft,
+  TcTop,
+  TcRight,
+  TcBottom,
+  HotFontColor,
+  HotTcLeft,
+  HotTcTop,
+  HotTcRight,
+  HotTcBottom,
+  Transparency,
+  GradientPercent,
+  ImagePercent,
+  GradientData,
+  ShowFocus,
+  FadingEnabled,
+  FadingIntervalIn,
+  FadingIntervalOut,
+  FadingIterations,
+  HotColor,
+  HotTransparency,
+  HotBevel,
+  HotGradientPercent,
+  HotGradientData,
+  HotImagePercent,
+  BorderColor1,
+  BorderColor2,
+  Count
+};
+
+// The numbers that one options text gives the section keys: their names are looked up once for
+// all the text's sections, not once per section.
+class SectionKeys {
+ public:
+  explicit SectionKeys(const OptionsText& options);
+  OptionsKey operator[](SectionKey key) const { return numbers_[static_cast<size_t>(key)]; }
+
+ private:
+  std::array<OptionsKey, static_cast<size_t>(SectionKey::Count)> numbers_;
+};
+
 // Where the values of one record come from: a section of the skin (with its parents), or a
 // common section laid over a record.
 class SectionValues {
  public:
   virtual ~SectionValues() = default;
   // Nothing when the key is not given (or -1, or not a number).
-  virtual std::optional<int32_t> Integer(std::string_view key) const = 0;
+  virtual std::optional<int32_t> Integer(SectionKey key) const = 0;
   // Read from the section alone; -1 is a value here.
-  virtual std::optional<int32_t> OwnInteger(std::string_view key) const = 0;
-  virtual std::optional<std::string_view> Text(std::string_view key) const = 0;
-  virtual std::optional<bool> Boolean(std::string_view key) const = 0;
+  virtual std::optional<int32_t> OwnInteger(SectionKey key) const = 0;
+  virtual std::optional<std::string_view> Text(SectionKey key) const = 0;
+  virtual std::optional<bool> Boolean(SectionKey key) const = 0;
 };
 
 // The steps of a gradient list; exactly one blank means no gradient. An item that is not a number

@@ -1,5 +1,7 @@
 #include "skin/model/skin_model.h"
 
+#include <map>
+
 #include "skin/image/decoded_images.h"
 #include "skin/model/mask_geometry.h"
 #include "skin/model/mask_table.h"
@@ -23,6 +25,28 @@ void RecolourPixels(TacMemBitmap& bitmap, const std::function<TColor(TColor)>& c
     }
   }
 }
+
+// Pictures are shared by records (and the master bitmap) and never changed in place: each is
+// recoloured once, into a new picture that takes its place wherever the skin's images show it.
+// Patterns are not recoloured and keep the old one.
+class PictureRecolouring {
+ public:
+  explicit PictureRecolouring(const std::function<TColor(TColor)>& change) : change_(change) {}
+  void operator()(SharedPicture& picture) {
+    if (!picture) return;
+    SharedPicture& recoloured = done_[picture];
+    if (!recoloured) {
+      auto copy = std::make_shared<TacMemBitmap>(*picture);
+      RecolourPixels(*copy, change_);
+      recoloured = std::move(copy);
+    }
+    picture = recoloured;
+  }
+
+ private:
+  const std::function<TColor(TColor)>& change_;
+  std::map<SharedPicture, SharedPicture> done_;  // keeps the old pictures alive, so no address is reused
+};
 
 void RecolourTextColors(std::array<TColor, 5>& colors, const std::function<TColor(TColor)>& change) {
   for (TColor& color : colors) {
@@ -67,7 +91,7 @@ void SkinModel::Clear() {
   sections_.clear();
   masks_.clear();
   patterns_.clear();
-  master_ = TacMemBitmap();
+  master_.reset();
   // What the next skin does not say must not be left over from this one.
   TsSkinData blank;
   blank.SkinFolder = std::move(info_.SkinFolder);
@@ -77,10 +101,9 @@ void SkinModel::Clear() {
 }
 
 void SkinModel::Recolour(const std::function<TColor(TColor)>& change) {
-  RecolourPixels(master_, change);
-  for (TsMaskData& mask : masks_) {
-    if (mask.Image) RecolourPixels(*mask.Image, change);
-  }
+  PictureRecolouring recolour(change);
+  recolour(master_);
+  for (TsMaskData& mask : masks_) recolour(mask.Image);
   for (TsGeneralData& section : sections_) {
     section.Color = change(section.Color);
     section.HotColor = change(section.HotColor);
@@ -141,6 +164,11 @@ int SkinModel::GetTextureIndex(int skinIndex, std::string_view sectionName, std:
 
 int SkinModel::GetPatternIndex(int skinIndex, std::string_view sectionName, std::string_view propertyName) const {
   return FindInherited(patternIndex_, skinIndex, sectionName, propertyName);
+}
+
+const TacMemBitmap& SkinModel::MasterBitmap() const {
+  static const TacMemBitmap kNone;
+  return master_ ? *master_ : kNone;
 }
 
 TSize SkinModel::GetMaskCellSize(int maskIndex) const {

@@ -55,15 +55,16 @@ class SkinModel {
   void Clear();
 
   // Gives every colour of the skin through change: the master bitmap's and the mask bitmaps'
-  // pixels (not clFuchsia holes, not greys), the sections' fill, hot and text colours (those
-  // that are not -1) and their gradient steps' colours, and the skin-wide shadow and border
+  // pixels (not clFuchsia holes, not greys; each picture once, however many records share it), the sections' fill, hot
+  // and text colours (those that are not -1) and their gradient steps' colours, and the skin-wide shadow and border
   // colours.
   void Recolour(const std::function<TColor(TColor)>& change);
 
   const std::vector<TsGeneralData>& Sections() const { return sections_; }
   const std::vector<TsMaskData>& Masks() const { return masks_; }
   const std::vector<TsPatternData>& Patterns() const { return patterns_; }
-  const TacMemBitmap& MasterBitmap() const { return master_; }
+  // Empty when the skin has none.
+  const TacMemBitmap& MasterBitmap() const;
   const TsSkinData& SkinInfo() const { return info_; }
   TsSkinData& SkinInfo() { return info_; }
   const CachedIndexes& Indexes() const { return indexes_; }
@@ -120,7 +121,7 @@ class SkinModel {
   std::vector<TsGeneralData> sections_;
   std::vector<TsMaskData> masks_;
   std::vector<TsPatternData> patterns_;
-  TacMemBitmap master_;
+  SharedPicture master_;
   TsSkinData info_;
   CachedIndexes indexes_;
   NameIndex sectionIndex_;

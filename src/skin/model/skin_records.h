@@ -18,6 +18,10 @@ enum TsControlBevel : uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRaisedHar
 
 enum TacImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
 
+// A decoded picture. Once made it is never changed (recolouring makes new ones), so every record
+// that shows a picture, and the master bitmap, share the one decoded copy.
+using SharedPicture = std::shared_ptr<const TacMemBitmap>;
+
 struct TSize {
   int32_t cx = 0;
   int32_t cy = 0;
@@ -65,7 +69,7 @@ struct TsGeneralData {
 // One image of a skin: a rectangle of the master bitmap, or a bitmap of its own, holding
 // ImageCount state cells side by side (and, with MaskType 1, their masks in the lower half).
 struct TsMaskData {
-  std::unique_ptr<TacMemBitmap> Image;  // the record's own bitmap; none means the master bitmap
+  SharedPicture Image;  // the record's own bitmap; none means the master bitmap
   std::string SectionName;
   std::string PropertyName;
   TRect R;
@@ -84,7 +88,7 @@ struct TsMaskData {
 // A JPEG texture kept whole: from an options text, one of at least 90,000 pixels; from a stored
 // skin, any.
 struct TsPatternData {
-  TacMemBitmap Image;
+  SharedPicture Image;  // never none
   std::string SectionName;
   std::string PropertyName;
 };

@@ -21,9 +21,9 @@ std::optional<TsMaskData> MaskWithPictureOf(const TsSkinImage& item) {
     record.R = {item.Left, item.Top, item.Right, item.Bottom};
     return record;
   }
-  std::optional<TacMemBitmap> picture = DecodePicture(item.Image);
+  SharedPicture picture = DecodePicture(item.Image);
   if (!picture) return std::nullopt;
-  return MaskWithOwnImage(std::move(*picture));
+  return MaskWithOwnImage(std::move(picture));
 }
 
 void AppendStoredMaskRecord(const TsSkinImage& item, std::vector<TsMaskData>& masks) {
@@ -109,8 +109,8 @@ TsGeneralData SectionRecordOf(const TsSkinGeneral& item, const SystemColors& sys
 
 }  // namespace
 
-TacMemBitmap StoredMasterBitmap(const TsStoredSkin& skin) {
-  return DecodePicture(skin.MasterBitmap).value_or(TacMemBitmap());
+SharedPicture StoredMasterBitmap(const TsStoredSkin& skin) {
+  return DecodePicture(skin.MasterBitmap);
 }
 
 void AppendStoredMaskRecords(const TsSkinImages& items, std::vector<TsMaskData>& masks) {
@@ -121,8 +121,8 @@ void AppendStoredPatternRecords(const TsSkinPatterns& items, std::vector<TsPatte
   for (int i = 0; i < items.Count(); ++i) {
     const TsSkinPattern& item = items.Items(i);
     const PictureBytes* bytes = PatternPicture(items, item);
-    std::optional<TacMemBitmap> picture = bytes ? DecodePicture(*bytes) : std::nullopt;
-    if (picture) patterns.push_back({std::move(*picture), UpperCase(item.SectionName), UpperCase(item.PropertyName)});
+    SharedPicture picture = bytes ? DecodePicture(*bytes) : nullptr;
+    if (picture) patterns.push_back({std::move(picture), UpperCase(item.SectionName), UpperCase(item.PropertyName)});
   }
 }
 

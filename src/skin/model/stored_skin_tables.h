@@ -10,8 +10,8 @@
 
 namespace sundrel {
 
-// The stored skin's own master bitmap, decoded; empty when it has none or it cannot be decoded.
-TacMemBitmap StoredMasterBitmap(const TsStoredSkin& skin);
+// The stored skin's own master bitmap, decoded; none when it has none or it cannot be decoded.
+SharedPicture StoredMasterBitmap(const TsStoredSkin& skin);
 
 // One record per image item, in order, with upper-cased names: an item with a Name brings its own
 // picture (an item whose picture is missing or damaged gives no record), any other cuts its

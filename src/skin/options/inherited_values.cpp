@@ -11,13 +11,14 @@ constexpr int kOnPath = -3;
 
 }  // namespace
 
-int InheritedValues::Supplier(int section, std::string_view key, Kind kind) const {
-  if (section < 0) return -1;
-  auto& byKey = suppliers_[kind];
-  auto it = byKey.find(key);
-  if (it == byKey.end())
-    it = byKey.emplace(std::string(key), std::vector<int>(options_.SectionCount(), kUnknown)).first;
-  std::vector<int>& suppliers = it->second;
+InheritedValues::InheritedValues(const OptionsText& options) : options_(options) {
+  for (auto& byKey : suppliers_) byKey.resize(options.KeyCount());
+}
+
+int InheritedValues::Supplier(int section, OptionsKey key, Kind kind) const {
+  if (section < 0 || key == OptionsKey::None) return -1;
+  std::vector<int>& suppliers = suppliers_[kind][static_cast<size_t>(key)];
+  if (suppliers.empty()) suppliers.assign(options_.SectionCount(), kUnknown);
 
   path_.clear();
   int found = -1;
@@ -40,19 +41,19 @@ int InheritedValues::Supplier(int section, std::string_view key, Kind kind) cons
   return found;
 }
 
-std::optional<int32_t> InheritedValues::Integer(int section, std::string_view key) const {
+std::optional<int32_t> InheritedValues::Integer(int section, OptionsKey key) const {
   const int supplier = Supplier(section, key, kInteger);
   if (supplier < 0) return std::nullopt;
   return StrToIntDef(*options_.Value(supplier, key), -1);
 }
 
-std::optional<std::string_view> InheritedValues::Text(int section, std::string_view key) const {
+std::optional<std::string_view> InheritedValues::Text(int section, OptionsKey key) const {
   const int supplier = Supplier(section, key, kText);
   if (supplier < 0) return std::nullopt;
   return options_.Value(supplier, key);
 }
 
-std::optional<bool> InheritedValues::Boolean(int section, std::string_view key) const {
+std::optional<bool> InheritedValues::Boolean(int section, OptionsKey key) const {
   const auto text = Text(section, key);
   if (!text) return std::nullopt;
   return SameTextNoCase(*text, "TRUE");

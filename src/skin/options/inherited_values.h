@@ -4,11 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "skin/options/options_text.h"
@@ -17,27 +14,24 @@ namespace sundrel {
 
 class InheritedValues {
  public:
-  explicit InheritedValues(const OptionsText& options) : options_(options) {}
+  explicit InheritedValues(const OptionsText& options);
 
-  std::optional<int32_t> Integer(int section, std::string_view key) const;
-  std::optional<std::string_view> Text(int section, std::string_view key) const;
+  // Keys are asked by number (OptionsText::FindKey); a key that no section gives has none.
+  std::optional<int32_t> Integer(int section, OptionsKey key) const;
+  std::optional<std::string_view> Text(int section, OptionsKey key) const;
   // A text value; true only for "TRUE" in any case.
-  std::optional<bool> Boolean(int section, std::string_view key) const;
+  std::optional<bool> Boolean(int section, OptionsKey key) const;
 
  private:
   enum Kind { kInteger, kText };
   // Index of the section whose value the given one ends up with, or -1. Each answer is kept for
   // every section of the walked chain, so a long chain is walked once per key, not once per
   // section.
-  int Supplier(int section, std::string_view key, Kind kind) const;
+  int Supplier(int section, OptionsKey key, Kind kind) const;
 
   const OptionsText& options_;
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-  };
-  // By kind, then by the key as asked (a key asked in another case simply gets its own entry).
-  mutable std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> suppliers_[2];
+  // By kind, then by key number, then by section; a key's row is made when it is first asked.
+  mutable std::vector<std::vector<int>> suppliers_[2];
   mutable std::vector<int> path_;
 };
 

@@ -52,16 +52,8 @@ size_t OptionsText::NoCaseHash::operator()(std::string_view text) const {
   return static_cast<size_t>(hash);
 }
 
-size_t OptionsText::NoCaseHash::operator()(const EntryKey& entry) const {
-  return (*this)(entry.key) ^ (static_cast<size_t>(entry.section) * 0x9E3779B97F4A7C15ull);
-}
-
 bool OptionsText::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
   return SameTextNoCase(a, b);
-}
-
-bool OptionsText::NoCaseEqual::operator()(const EntryKey& a, const EntryKey& b) const {
-  return a.section == b.section && SameTextNoCase(a.key, b.key);
 }
 
 OptionsText::OptionsText(std::string_view text) : text_(std::make_unique<const std::string>(text)) {
@@ -69,8 +61,8 @@ OptionsText::OptionsText(std::string_view text) : text_(std::make_unique<const s
   int open = -1;  // none before the first section, and none in a repeated one, whose keys nobody sees
   size_t start = 0;
   while (start <= all.size()) {
-    size_t end = all.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = all.size();
+    size_t end = start;
+    while (end < all.size() && all[end] != '\r' && all[end] != '\n') ++end;
     AddLine(all.substr(start, end - start), open);
     start = end + 1;
   }
@@ -91,7 +83,9 @@ void OptionsText::AddLine(std::string_view line, int& open) {
   const size_t equals = line.find('=');
   if (open < 0 || equals == std::string_view::npos) return;
   Entry entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
-  const auto [first, added] = entryByKey_.try_emplace(EntryKey{open, entry.key}, entries_.size());
+  const auto key =
+      static_cast<OptionsKey>(keyByName_.try_emplace(entry.key, static_cast<int>(keyByName_.size())).first->second);
+  const auto [first, added] = entryBySlot_.try_emplace(Slot(open, key), entries_.size());
   if (!added) entry.value = entries_[first->second].value;
   entries_.push_back(entry);
   ++sections_[open].entryCount;
@@ -117,10 +111,15 @@ std::span<const OptionsText::Entry> OptionsText::Entries(int section) const {
   return std::span<const Entry>(entries_).subspan(s.firstEntry, s.entryCount);
 }
 
-std::optional<std::string_view> OptionsText::Value(int section, std::string_view key) const {
-  if (section < 0) return std::nullopt;
-  const auto it = entryByKey_.find(EntryKey{section, key});
-  if (it == entryByKey_.end()) return std::nullopt;
+OptionsKey OptionsText::FindKey(std::string_view key) const {
+  const auto it = keyByName_.find(key);
+  return it == keyByName_.end() ? OptionsKey::None : static_cast<OptionsKey>(it->second);
+}
+
+std::optional<std::string_view> OptionsText::Value(int section, OptionsKey key) const {
+  if (section < 0 || key == OptionsKey::None) return std::nullopt;
+  const auto it = entryBySlot_.find(Slot(section, key));
+  if (it == entryBySlot_.end()) return std::nullopt;
   return entries_[it->second].value;
 }
 

@@ -14,6 +14,9 @@
 
 namespace sundrel {
 
+// A key as the options text numbers it: keys that differ only in case have the same number.
+enum class OptionsKey : int32_t { None = -1 };
+
 class OptionsText {
  public:
   struct Entry {
@@ -33,6 +36,9 @@ class OptionsText {
 
   // Sections counted once however often they are written.
   int SectionCount() const { return static_cast<int>(sections_.size()); }
+  // Keys counted once however often, and in whatever case, they are written: their numbers run
+  // from 0 to KeyCount() - 1.
+  int KeyCount() const { return static_cast<int>(keyByName_.size()); }
   // Index of a section's first occurrence, or -1. Values are always read from there.
   int FindSection(std::string_view name) const;
   // The keys of a section's first occurrence in file order; none for an unknown section (-1).
@@ -52,8 +58,15 @@ class OptionsText {
     }
   }
 
+  // The number of a key, None when no section gives it. Whoever reads one key in many sections
+  // looks its name up once and then asks by number.
+  OptionsKey FindKey(std::string_view key) const;
+
   // The value of the first such key in the section, or nothing.
-  std::optional<std::string_view> Value(int section, std::string_view key) const;
+  std::optional<std::string_view> Value(int section, OptionsKey key) const;
+  std::optional<std::string_view> Value(int section, std::string_view key) const {
+    return Value(section, FindKey(key));
+  }
   std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
     return Value(FindSection(section), key);
   }
@@ -75,31 +88,30 @@ class OptionsText {
     size_t entryCount = 0;
     int parent = -1;
   };
-  struct EntryKey {
-    int section;
-    std::string_view key;
-  };
   struct NoCaseHash {
-    using is_transparent = void;
     size_t operator()(std::string_view text) const;
-    size_t operator()(const EntryKey& entry) const;
   };
   struct NoCaseEqual {
-    using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const;
-    bool operator()(const EntryKey& a, const EntryKey& b) const;
   };
+  using NoCaseMap = std::unordered_map<std::string_view, int, NoCaseHash, NoCaseEqual>;
 
   void AddLine(std::string_view line, int& open);
   void LinkParents();
+  // One number for a section and a key.
+  static uint64_t Slot(int section, OptionsKey key) {
+    return uint64_t{static_cast<uint32_t>(section)} << 32 | static_cast<uint32_t>(key);
+  }
 
   // The views point into this copy, which stays in place when the object moves.
   std::unique_ptr<const std::string> text_;
   std::vector<std::string_view> listing_;
   std::vector<Section> sections_;
   std::vector<Entry> entries_;
-  std::unordered_map<std::string_view, int, NoCaseHash, NoCaseEqual> sectionByName_;
-  std::unordered_map<EntryKey, size_t, NoCaseHash, NoCaseEqual> entryByKey_;
+  NoCaseMap sectionByName_;
+  NoCaseMap keyByName_;  // to OptionsKey numbers
+  // The first entry of each key in each section, by Slot: numbers hash far faster than names.
+  std::unordered_map<uint64_t, size_t> entryBySlot_;
 };
 
 // ASCII upper case, as the skin's names are compared.

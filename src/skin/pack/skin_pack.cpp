@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/pack/whole_inflate.h"
 #include "skin/pack/zlib_stream.h"
 
 namespace sundrel {
@@ -39,8 +40,7 @@ bool IsOptionsEntryName(std::string_view name) {
   return UpperCase(name) == UpperCase(kOptionsEntryName);
 }
 
-TacSkinConvertor::TacSkinConvertor(PackWarningSink onNotAPack)
-    : onNotAPack_(std::move(onNotAPack)), copyBuffer_(kCopyPiece) {}
+TacSkinConvertor::TacSkinConvertor(PackWarningSink onNotAPack) : onNotAPack_(std::move(onNotAPack)) {}
 
 TacSkinConvertor::~TacSkinConvertor() {
   ClearEntries();
@@ -110,15 +110,8 @@ void TacSkinConvertor::ReadEntry(int64_t& budget) {
   const bool isOptions = IsOptionsEntryName(name);
   if (isOptions && options_) throw ESkinPackError(SPackTwoOptions);
 
-  // The memory stream grows with what really inflates, never to the declared size up front.
   auto data = std::make_unique<TMemoryStream>();
-  TZDecompressionStream inflater(*source_);
-  CopyBytes(inflater, *data, size, copyBuffer_);
-  // The next entry starts right after this zlib stream's check value: read up to there, and
-  // refuse a stream that inflates to more than its declared size.
-  char extra;
-  if (inflater.Read(&extra, 1) != 0) throw ESkinPackError(FormatText(SPackExtraData, {name, std::to_string(size)}));
-  if (!inflater.AtStreamEnd()) throw EReadError(SReadError);
+  if (!InflateWholeStream(*source_, size, *data)) InflateStreaming(name, size, *data);
   data->SetPosition(0);
 
   if (isOptions) {
@@ -127,6 +120,18 @@ void TacSkinConvertor::ReadEntry(int64_t& budget) {
     const bool isBitmap = IsBitmapName(name);
     images_.push_back({std::move(name), isBitmap, std::move(data)});
   }
+}
+
+void TacSkinConvertor::InflateStreaming(const std::string& name, int32_t size, TMemoryStream& data) {
+  // The memory stream grows with what really inflates, never to the declared size up front.
+  std::vector<char> buffer(kCopyPiece);
+  TZDecompressionStream inflater(*source_);
+  CopyBytes(inflater, data, size, buffer);
+  // The next entry starts right after this zlib stream's check value: read up to there, and
+  // refuse a stream that inflates to more than its declared size.
+  char extra;
+  if (inflater.Read(&extra, 1) != 0) throw ESkinPackError(FormatText(SPackExtraData, {name, std::to_string(size)}));
+  if (!inflater.AtStreamEnd()) throw EReadError(SReadError);
 }
 
 void TacSkinConvertor::UnpackFile(const std::string& fileName, bool freeSource, SkinFiles& files) {

@@ -92,6 +92,10 @@ class TacSkinConvertor {
  private:
   void ReadEntries();
   void ReadEntry(int64_t& budget);
+  // The road for a source that is not in memory and for a stream that did not inflate in one
+  // call: through a decompression stream, which inflates what it can and raises the error that
+  // the entry deserves.
+  void InflateStreaming(const std::string& name, int32_t size, TMemoryStream& data);
   void ClearUnpacked();
 
   PackWarningSink onNotAPack_;
@@ -100,7 +104,6 @@ class TacSkinConvertor {
   int32_t imageCount_ = 0;
   TacImageItems images_;
   std::unique_ptr<TMemoryStream> options_;
-  std::vector<char> copyBuffer_;
 };
 
 }  // namespace sundrel

@@ -42,6 +42,13 @@ TEST(OptionsText, ReadsSectionsKeysAndValuesAsWritten) {
   EXPECT_EQ(options.Value("NOSUCH", "KEY"), std::nullopt);
   EXPECT_EQ(options.Value("EDIT", "KEY"), std::nullopt);
 
+  // A key has one number whatever its case; one that no section gives has none.
+  EXPECT_EQ(options.FindKey("color"), options.FindKey("COLOR"));
+  EXPECT_EQ(options.Value(options.FindSection("EDIT"), options.FindKey("color")), "123");
+  EXPECT_NE(options.FindKey("EMPTY"), options.FindKey("COLOR"));
+  EXPECT_EQ(options.FindKey("NOSUCH"), OptionsKey::None);
+  EXPECT_EQ(options.Value(options.FindSection("EDIT"), OptionsKey::None), std::nullopt);
+
   const auto keys = options.Entries(options.FindSection("EDIT"));
   ASSERT_EQ(keys.size(), 3u);
   EXPECT_EQ(keys[0].key, "Color");
@@ -92,27 +99,29 @@ TEST(InheritedValues, FollowParentsWhereASectionGivesNothing) {
       "[ORPHAN]\nPARENTCLASS=NOSUCH\n");
   const InheritedValues values(options);
   const auto at = [&](const char* name) { return options.FindSection(name); };
+  const auto key = [&](const char* name) { return options.FindKey(name); };
 
   // -1, a value that is not a number and "?" all count as not given.
-  EXPECT_EQ(values.Integer(at("CHILD"), "TRANSPARENCY"), 50);
-  EXPECT_EQ(values.Integer(at("CHILD"), "BEVEL"), 2);
-  EXPECT_EQ(values.Text(at("CHILD"), "GRADIENTDATA"), "1;2;3;4;5");
-  EXPECT_EQ(values.Integer(at("GRANDCHILD"), "TRANSPARENCY"), 50);
+  EXPECT_EQ(values.Integer(at("CHILD"), key("TRANSPARENCY")), 50);
+  EXPECT_EQ(values.Integer(at("CHILD"), key("BEVEL")), 2);
+  EXPECT_EQ(values.Text(at("CHILD"), key("GRADIENTDATA")), "1;2;3;4;5");
+  EXPECT_EQ(values.Integer(at("GRANDCHILD"), key("TRANSPARENCY")), 50);
 
   // "true" in any case is true; "1" is not.
-  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), "SHOWFOCUS"), true);
-  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), "FADINGENABLED"), false);
+  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), key("SHOWFOCUS")), true);
+  EXPECT_EQ(values.Boolean(at("GRANDCHILD"), key("FADINGENABLED")), false);
 
-  EXPECT_EQ(values.Integer(at("SELF"), "TRANSPARENCY"), std::nullopt);
-  EXPECT_EQ(values.Integer(at("ORPHAN"), "TRANSPARENCY"), std::nullopt);
+  EXPECT_EQ(values.Integer(at("SELF"), key("TRANSPARENCY")), std::nullopt);
+  EXPECT_EQ(values.Integer(at("ORPHAN"), key("TRANSPARENCY")), std::nullopt);
 
   // A loop through several sections ends at the first repeated one.
-  EXPECT_EQ(values.Integer(at("LOOPA"), "TRANSPARENCY"), std::nullopt);
-  EXPECT_EQ(values.Boolean(at("LOOPA"), "SHOWFOCUS"), true);
-  EXPECT_EQ(values.Boolean(at("LOOPC"), "SHOWFOCUS"), true);
-  EXPECT_EQ(values.Boolean(at("INTOLOOP"), "SHOWFOCUS"), true);
-  EXPECT_EQ(values.Text(at("INTOLOOP"), "GRADIENTDATA"), std::nullopt);
-  EXPECT_EQ(values.Integer(-1, "TRANSPARENCY"), std::nullopt);
+  EXPECT_EQ(values.Integer(at("LOOPA"), key("TRANSPARENCY")), std::nullopt);
+  EXPECT_EQ(values.Boolean(at("LOOPA"), key("SHOWFOCUS")), true);
+  EXPECT_EQ(values.Boolean(at("LOOPC"), key("SHOWFOCUS")), true);
+  EXPECT_EQ(values.Boolean(at("INTOLOOP"), key("SHOWFOCUS")), true);
+  EXPECT_EQ(values.Text(at("INTOLOOP"), key("GRADIENTDATA")), std::nullopt);
+  EXPECT_EQ(values.Integer(-1, key("TRANSPARENCY")), std::nullopt);
+  EXPECT_EQ(values.Integer(at("CHILD"), key("NOSUCHKEY")), std::nullopt);
 }
 
 TEST(InheritedValues, AnswersDoNotDependOnTheOrderOfQuestions) {
@@ -125,7 +134,7 @@ TEST(InheritedValues, AnswersDoNotDependOnTheOrderOfQuestions) {
   for (const auto& order : orders) {
     const InheritedValues values(options);
     for (const std::string& name : order) {
-      const auto color = values.Integer(options.FindSection(name), "COLOR");
+      const auto color = values.Integer(options.FindSection(name), options.FindKey("COLOR"));
       const std::optional<int32_t> expected = name <= "C"   ? std::optional(3)
                                               : name == "Z" ? std::optional(4)
                                                             : std::nullopt;

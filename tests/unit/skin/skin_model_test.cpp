@@ -193,7 +193,7 @@ TEST(SkinModel, BuildsAMaskRecordForEveryImageThatLoads) {
                                              "EDIT/BORDERSMASK", "PANEL/HOTPATTERN"}));
   ASSERT_EQ(model.Patterns().size(), 1u);
   EXPECT_EQ(model.Patterns()[0].SectionName, "PANEL");
-  EXPECT_EQ(model.Patterns()[0].Image.Width(), 320);
+  EXPECT_EQ(model.Patterns()[0].Image->Width(), 320);
 
   const TsMaskData& huge = model.Masks()[model.GetMaskIndexDirect("BUTTON_HUGE", "BORDERSMASK")];
   ASSERT_TRUE(huge.Image);
@@ -452,6 +452,32 @@ TEST(SkinModel, RecolourChangesColoursButNotHolesOrGreys) {
   EXPECT_EQ(gradient[0].StartColor, 16777215);
   EXPECT_EQ(gradient[0].EndColor, 0x4978AB);  // 11237449 is 0xAB7849
   EXPECT_EQ(model.SkinInfo().BorderColor, 123 << 16);
+}
+
+// Records that name the same file, and the master bitmap, show one picture: a change is made to it
+// once, not once per record, and the patterns keep their colours.
+TEST(SkinModel, RecolourChangesEachPictureOnceHoweverManyRecordsShowIt) {
+  SkinModel model = LoadedModel(R"([GLOBALINFO]
+MASTERBITMAP=MASTER.BMP
+[BUTTON_HUGE]
+BORDERSMASK=!MASTER.BMP!3!1!0
+[BUTTON_BIG]
+BORDERSMASK=!MASTER.BMP!3!1!0
+GLYPHMASK=!BUTTONHUGE.BMP!3!1!0
+HOTPATTERN=!BUTTONHUGE.BMP!3!1!0
+[PANEL]
+PATTERN=BIG.JPG
+)");
+  const TColor pattern = model.Patterns().at(0).Image->Pixel(5, 5);
+  model.Recolour([](TColor c) { return c + 1; });
+
+  EXPECT_EQ(model.MasterBitmap().Pixel(2, 0), 0x33669A);
+  for (const TsMaskData& mask : model.Masks()) {
+    const TColor expected =
+        mask.SectionName == "BUTTON_HUGE" || mask.PropertyName == "BORDERSMASK" ? 0x33669A : 0x00AA01;
+    EXPECT_EQ(mask.Image->Pixel(2, 0), expected) << mask.SectionName << " " << mask.PropertyName;
+  }
+  EXPECT_EQ(model.Patterns().at(0).Image->Pixel(5, 5), pattern);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "file_fixture.h"
 #include "pack_builder.h"
@@ -93,12 +94,27 @@ TEST(SkinPackTest, ImagesAreFoundByTheirUpperCasedNameAmongTheFirstCountMinusOne
   EXPECT_EQ(pack.reader.Images().size(), 2u);
 }
 
-// Each zlib stream ends where the next entry begins, wherever the 65536-byte input chunks fall:
-// the reader gives back what it read beyond the stream's end.
-class ChunkBoundaryTest : public ::testing::TestWithParam<int64_t> {};
+// Pack bytes that are not a memory stream, so that the reader has to inflate through a
+// decompression stream that reads them chunk by chunk.
+class NotInMemory final : public TStream {
+ public:
+  explicit NotInMemory(TMemoryStream& bytes) : bytes_(bytes) {}
+  int64_t Read(void* buffer, int64_t count) override { return bytes_.Read(buffer, count); }
+  int64_t Write(const void* buffer, int64_t count) override { return bytes_.Write(buffer, count); }
+  int64_t Seek(int64_t offset, SeekOrigin origin) override { return bytes_.Seek(offset, origin); }
+  void SetSize(int64_t size) override { bytes_.SetSize(size); }
+
+ private:
+  TMemoryStream& bytes_;
+};
+
+// Each zlib stream ends where the next entry begins, whether the pack is inflated in one call
+// from memory or through 65536-byte input chunks wherever they fall: the reader gives back what
+// it read beyond the stream's end.
+class ChunkBoundaryTest : public ::testing::TestWithParam<std::tuple<int64_t, bool>> {};
 
 TEST_P(ChunkBoundaryTest, NextEntryStartsRightAfterTheCheckValue) {
-  const int64_t streamLength = GetParam();
+  const auto [streamLength, inMemory] = GetParam();
   // Stored (uncompressed) deflate blocks make the stream's length exact.
   size_t size = static_cast<size_t>(streamLength) - 20;
   PackBytes data, stream;
@@ -114,17 +130,21 @@ TEST_P(ChunkBoundaryTest, NextEntryStartsRightAfterTheCheckValue) {
                       .Add("Options.dat", test::AsBytes("after"))
                       .Add("Small.bmp", {9, 8, 7})
                       .Build());
+  NotInMemory chunked(pack.source);
+  if (!inMemory) pack.reader.AttachSource(chunked);
   pack.reader.Unpack();
 
   ASSERT_NE(pack.reader.Options(), nullptr);
   EXPECT_EQ(Text(*pack.reader.Options()), "after");
   ASSERT_THAT(Names(pack.reader), ElementsAre("Big.bmp", "Small.bmp"));
-  EXPECT_EQ(pack.reader.Images()[0].Data->Size(), static_cast<int64_t>(size));
+  ASSERT_EQ(pack.reader.Images()[0].Data->Size(), static_cast<int64_t>(size));
+  EXPECT_EQ(PackBytes(pack.reader.Images()[0].Data->Memory(), pack.reader.Images()[0].Data->Memory() + size), data);
   EXPECT_EQ(pack.reader.Images()[1].Data->Size(), 3);
   EXPECT_EQ(pack.source.Position(), pack.source.Size());
 }
 
-INSTANTIATE_TEST_SUITE_P(StreamLengths, ChunkBoundaryTest, ::testing::Values(65535, 65536, 65537, 131073));
+INSTANTIATE_TEST_SUITE_P(StreamLengths, ChunkBoundaryTest,
+                         ::testing::Combine(::testing::Values(65535, 65536, 65537, 131073), ::testing::Bool()));
 
 TEST(SkinPackTest, WrongMagicWarnsAndLeavesTheReaderEmptyAndTheSourceItsOwners) {
   PackReader pack(PackBuilder().Add("Options.dat", test::AsBytes("a")).Build());
@@ -171,6 +191,8 @@ std::vector<HostilePack> HostilePacks() {
   badStream[11] ^= 0xFF;
   PackBytes badHeader = Deflate(options);
   badHeader[1] ^= 1;
+  PackBytes badCheck = Deflate(options);
+  badCheck.back() ^= 1;
   PackBytes truncatedMagic = test::AsBytes("ASz");
   return {
       {"count only, no entries", PackBuilder().Count(1).Build(), "Stream read error"},
@@ -200,6 +222,7 @@ std::vector<HostilePack> HostilePacks() {
        "data error"},
       {"damaged zlib header", PackBuilder().Add(PackEntry{"Options.dat", options, {}, badHeader}).Build(),
        "data error"},
+      {"wrong check value", PackBuilder().Add(PackEntry{"Options.dat", options, {}, badCheck}).Build(), "data error"},
       {"two options texts", PackBuilder().Add("Options.dat", options).Add("OPTIONS.DAT", options).Build(),
        "The skin pack is damaged: it holds more than one \"Options.dat\""},
   };

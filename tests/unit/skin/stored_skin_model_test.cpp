@@ -147,9 +147,9 @@ TEST(StoredSkinModel, PatternsWithoutAPictureBorrowTheFirstOfTheirName) {
   ASSERT_EQ(model.Patterns().size(), 2u);
   EXPECT_EQ(model.Patterns()[0].SectionName, "PANEL");
   EXPECT_EQ(model.Patterns()[0].PropertyName, "PATTERN");
-  EXPECT_EQ(model.Patterns()[0].Image.Width(), 40);  // small, but a pattern all the same
+  EXPECT_EQ(model.Patterns()[0].Image->Width(), 40);  // small, but a pattern all the same
   EXPECT_EQ(model.Patterns()[1].SectionName, "FORM");
-  EXPECT_EQ(model.Patterns()[1].Image.Height(), 30);
+  EXPECT_EQ(model.Patterns()[1].Image->Height(), 30);
   EXPECT_EQ(model.GetPatternIndex(model.GetSkinIndex("FORM"), "FORM", "PATTERN"), 1);
 }
 
