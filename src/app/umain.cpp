@@ -15,7 +15,6 @@
 #include "base/utf.h"
 #include "framework/file_checks.h"
 #include "framework/message_form.h"
-#include "skin/manager/internal_skin_win32.h"
 
 namespace sundrel {
 

@@ -3,17 +3,17 @@
 #pragma once
 
 #include "controls/s_button.h"
-#include "controls/s_dialogs.h"
 #include "controls/s_edit.h"
 #include "controls/s_label.h"
 #include "controls/s_list_box.h"
 #include "controls/s_page_control.h"
 #include "controls/s_panel.h"
-#include "controls/s_path_dialog.h"
+#include "controls/s_skin_manager.h"
+#include "dialogs/s_dialogs.h"
+#include "dialogs/s_path_dialog.h"
 #include "framework/forms.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
-#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 

@@ -14,14 +14,11 @@
 namespace sundrel {
 namespace {
 
+using sundrel::testing::Messages;
 using sundrel::testing::SequenceMatches;
 using sundrel::testing::TMessageRecorder;
 using sundrel::testing::TMessageSequence;
 using namespace sundrel::testing::message_flags;
-
-bool Reflected(UINT msg) {
-  return msg >= CN_BASE && msg < CN_BASE + WM_USER;
-}
 
 // A button that draws itself: red, when its parent passes the drawing on to it.
 class TOwnerDrawnButton : public TButton {
@@ -123,11 +120,14 @@ TEST_F(Reflection, MessagesAboutAChildReachTheChildAndTheRestStayWithTheParent) 
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TMessageRecorder log(Reflected);
+    TMessageRecorder log(Messages({c.msg, CN_BASE + c.msg}));
+    log.Watch(*form, "form", parent);
     log.Watch(*button, "button");
     SendMessageW(form->Handle(), c.msg, c.wParam, c.lParam);
-    const TMessageSequence expected{{"button", CN_BASE + c.msg, performed | wparam | lparam, c.wParam, c.lParam}};
-    EXPECT_TRUE(SequenceMatches(log.Entries(), c.reachesTheChild ? expected : TMessageSequence{}));
+    TMessageSequence expected{{"form", c.msg, sent | parent | wparam | lparam, c.wParam, c.lParam}};
+    if (c.reachesTheChild)
+      expected.push_back({"button", CN_BASE + c.msg, performed | wparam | lparam, c.wParam, c.lParam});
+    EXPECT_TRUE(SequenceMatches(log.Entries(), expected));
   }
 }
 

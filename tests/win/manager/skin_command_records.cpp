@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/skin_command_win32.h"
+#include "skin/manager/skin_command_win32.h"
 
 namespace sundrel::testing {
 

@@ -9,8 +9,8 @@
 #include "framework/forms.h"
 #include "framework/handler_registry.h"
 #include "framework_test_support.h"
-#include "skin/internal_skin_win32.h"
-#include "skin/skin_manager_win32.h"
+#include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/s_path_dialog.h"
+#include "dialogs/s_path_dialog.h"
 
 #include <windows.h>
 
