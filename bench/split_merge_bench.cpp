@@ -1,6 +1,7 @@
 // Splits and merges a large file with our engine and, in the same run, with coreutils (split -n,
-// cat) and cp, with the page cache warm. Each operation runs in a child process so its wall time
-// and peak resident memory are its own.
+// cat) and cp, with the page cache warm; then the engine alone against the engine as the window
+// runs it, on a worker thread with progress reports and a cancel flag. Each operation runs in a
+// child process so its wall time and peak resident memory are its own.
 //
 //   split_merge_bench [size in MiB, default 1024] [work folder, default the current one]
 //
@@ -12,15 +13,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/split_merge.h"
@@ -35,6 +40,7 @@ namespace fs = std::filesystem;
 
 struct Run {
   double seconds;
+  double cpuSeconds;  // user and system time: what the work itself costs, whoever else runs
   long peakKiB;
 };
 
@@ -65,7 +71,8 @@ Run Spawn(const std::vector<std::string>& args, const std::string& output = {}) 
     std::fprintf(stderr, "failed: %s\n", args[0].c_str());
     std::exit(1);
   }
-  return {seconds, usage.ru_maxrss};
+  const auto toSeconds = [](const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; };
+  return {seconds, toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime), usage.ru_maxrss};
 }
 
 struct Pair {
@@ -73,9 +80,17 @@ struct Pair {
   Run theirs;
 };
 
+// The run of median wall time, with the median CPU time of all runs.
 Run MedianOf(std::vector<Run> runs) {
-  std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
-  return runs[runs.size() / 2];
+  const size_t middle = runs.size() / 2;
+  std::nth_element(runs.begin(), runs.begin() + middle, runs.end(),
+                   [](const Run& a, const Run& b) { return a.cpuSeconds < b.cpuSeconds; });
+  const double cpuSeconds = runs[middle].cpuSeconds;
+  std::nth_element(runs.begin(), runs.begin() + middle, runs.end(),
+                   [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
+  Run median = runs[middle];
+  median.cpuSeconds = cpuSeconds;
+  return median;
 }
 
 // Runs both commands in turns, each after `prepare` (removing earlier outputs) and a sync, so
@@ -83,9 +98,9 @@ Run MedianOf(std::vector<Run> runs) {
 // `theirsOutput` names the file that their command's standard output goes to, if any.
 template <typename Prepare>
 Pair Compare(const std::vector<std::string>& ours, const std::vector<std::string>& theirs, Prepare prepare,
-             const std::string& theirsOutput = {}) {
+             const std::string& theirsOutput = {}, int rounds = 5) {
   std::vector<Run> oursRuns, theirsRuns;
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < rounds; ++i) {
     prepare();
     sync();
     oursRuns.push_back(Spawn(ours));
@@ -116,15 +131,50 @@ void MakeSource(const fs::path& path, int64_t size) {
   }
 }
 
+// Runs the work on a worker thread that reports its progress to an atomic, which this thread
+// reads every 50 ms as the window's timer will; the cancel flag is checked but never raised. The
+// end wakes this thread at once, as the worker's closing message will wake the window.
+template <typename Work>
+void RunWatched(Work work) {
+  std::atomic<int64_t> shown{0};
+  std::atomic<bool> cancel{false};
+  const WorkObserver observer{[&](int64_t done, int64_t) { shown.store(done, std::memory_order_relaxed); }, &cancel};
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool finished = false;
+  std::thread worker([&] {
+    work(&observer);
+    const std::lock_guard lock(mutex);
+    finished = true;
+    ended.notify_one();
+  });
+  std::unique_lock lock(mutex);
+  while (!ended.wait_for(lock, std::chrono::milliseconds(50), [&] { return finished; })) {
+    static_cast<void>(shown.load(std::memory_order_relaxed));  // what the window would show
+  }
+  lock.unlock();
+  worker.join();
+}
+
+// "split" and "merge" run the engine alone; "split-watched" and "merge-watched" as the window does.
 int RunOne(int argc, char** argv) {
   const std::string op = argv[2];
-  if (op == "split" && argc == 6) {
+  const bool watched = op.ends_with("-watched");
+  const auto run = [&](auto work) {
+    if (watched) {
+      RunWatched(work);
+    } else {
+      work(nullptr);
+    }
+  };
+  if ((op == "split" || op == "split-watched") && argc == 6) {
     TFileStream source(argv[3], FileMode::OpenRead, FileShare::Exclusive);
-    SplitFile(source, std::atoi(argv[4]), argv[5], argv[3]);
+    run([&](const WorkObserver* observer) { SplitFile(source, std::atoi(argv[4]), argv[5], argv[3], observer); });
     return 0;
   }
-  if (op == "merge" && argc >= 5) {
-    MergeParts(std::vector<std::string>(argv + 4, argv + argc), argv[3]);
+  if ((op == "merge" || op == "merge-watched") && argc >= 5) {
+    const std::vector<std::string> items(argv + 4, argv + argc);
+    run([&](const WorkObserver* observer) { MergeParts(items, argv[3], observer); });
     return 0;
   }
   return 2;
@@ -168,31 +218,62 @@ int main(int argc, char** argv) {
               mib / copy.theirs.seconds, copy.theirs.seconds / copy.ours.seconds, copy.ours.peakKiB);
   fs::remove(dir / "copy.bin");
 
+  const auto clean = [&] {
+    RemoveMatching(dir, "source.bin.vexl");
+    RemoveMatching(dir, "x");
+    RemoveMatching(dir, "joined");
+  };
+  const auto removeJoined = [&] { fs::remove(dir / "joined"); };
+  const auto mergeArguments = [&](int parts) {
+    std::vector<std::string> arguments = {(dir / "joined").string()};
+    for (int k = 1; k <= parts; ++k) arguments.push_back((dir / ("source.bin.vexl" + std::to_string(k))).string());
+    return arguments;
+  };
+  const auto splitArguments = [&](int parts) {
+    return std::vector<std::string>{source.string(), std::to_string(parts), dir.string()};
+  };
+  const auto engine = [&](const char* op, std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {self, "--run", op});
+    return arguments;
+  };
+
   for (int parts : {3, 7}) {
-    const auto clean = [&] {
-      RemoveMatching(dir, "source.bin.vexl");
-      RemoveMatching(dir, "x");
-      RemoveMatching(dir, "joined");
-    };
-    const Pair split = Compare({self, "--run", "split", source.string(), std::to_string(parts), dir.string()},
+    const Pair split = Compare(engine("split", splitArguments(parts)),
                                {"split", "-n", std::to_string(parts), source.string(), (dir / "x").string()}, clean);
     std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", ("split into " + std::to_string(parts)).c_str(),
                 mib / split.ours.seconds, mib / split.theirs.seconds, split.theirs.seconds / split.ours.seconds,
                 split.ours.peakKiB);
 
-    Spawn({self, "--run", "split", source.string(), std::to_string(parts), dir.string()});
-    std::vector<std::string> merge = {self, "--run", "merge", (dir / "joined").string()};
-    std::vector<std::string> cat = {"cat"};
-    for (int k = 1; k <= parts; ++k) {
-      const std::string part = (dir / ("source.bin.vexl" + std::to_string(k))).string();
-      merge.push_back(part);
-      cat.push_back(part);
-    }
-    const auto removeJoined = [&] { fs::remove(dir / "joined"); };
-    const Pair join = Compare(merge, cat, removeJoined, (dir / "joined").string());
+    Spawn(engine("split", splitArguments(parts)));
+    std::vector<std::string> cat = mergeArguments(parts);
+    cat.front() = "cat";
+    const Pair join = Compare(engine("merge", mergeArguments(parts)), cat, removeJoined, (dir / "joined").string());
     std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", ("merge " + std::to_string(parts) + " parts").c_str(),
                 mib / join.ours.seconds, mib / join.theirs.seconds, join.theirs.seconds / join.ours.seconds,
                 join.ours.peakKiB);
+    clean();
+  }
+
+  // "ours" is the engine as the window runs it, "theirs" the engine alone. A few per cent is
+  // within the noise of wall time on a busy machine, so the runs are more and CPU time is shown.
+  constexpr int kCostRounds = 11;
+  std::printf("\nthe engine alone and watched (worker thread, progress, cancel flag), median of %d runs each\n",
+              kCostRounds);
+  std::printf("%-22s %11s %10s %9s %9s %9s\n", "operation", "alone MiB/s", "watched", "wall cost", "CPU alone",
+              "CPU cost");
+  const auto printCost = [&](const std::string& operation, const Pair& pair) {
+    std::printf("%-22s %11.0f %10.0f %8.1f%% %8.3fs %8.1f%%\n", operation.c_str(), mib / pair.theirs.seconds,
+                mib / pair.ours.seconds, 100.0 * (pair.ours.seconds / pair.theirs.seconds - 1), pair.theirs.cpuSeconds,
+                100.0 * (pair.ours.cpuSeconds / pair.theirs.cpuSeconds - 1));
+  };
+  for (int parts : {3, 7}) {
+    printCost("split into " + std::to_string(parts),
+              Compare(engine("split-watched", splitArguments(parts)), engine("split", splitArguments(parts)), clean, {},
+                      kCostRounds));
+    Spawn(engine("split", splitArguments(parts)));
+    printCost("merge " + std::to_string(parts) + " parts",
+              Compare(engine("merge-watched", mergeArguments(parts)), engine("merge", mergeArguments(parts)),
+                      removeJoined, {}, kCostRounds));
     clean();
   }
   return 0;

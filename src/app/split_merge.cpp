@@ -1,7 +1,11 @@
 #include "app/split_merge.h"
 
 #include <new>
+#include <numeric>
 
+#include "app/part_names.h"
+#include "app/undoable_writes.h"
+#include "app/work_meter.h"
 #include "base/errors.h"
 #include "base/path_text.h"
 
@@ -9,7 +13,6 @@ namespace sundrel {
 
 namespace {
 
-constexpr const char* kPartExtension = ".vexl";
 constexpr const char* SMergeIntoListedFile = "Cannot create file \"%s\". It is one of the files to merge";
 
 std::vector<char> AllocateCopyBuffer() {
@@ -20,18 +23,37 @@ std::vector<char> AllocateCopyBuffer() {
   }
 }
 
-void WritePart(TStream& source, const std::string& name, int64_t size, std::span<char> buffer) {
+bool CanCancel(const WorkObserver* observer) {
+  return observer != nullptr && observer->cancel != nullptr;
+}
+
+void WritePart(TStream& source, const std::string& name, int64_t size, std::span<char> buffer, WorkMeter& meter) {
   TFileStream part(name, FileMode::Create, FileShare::Exclusive);
-  CopyBytes(source, part, size, buffer);
+  meter.Copy(source, part, size, buffer);
+}
+
+// The sizes of the listed files as they are now, for the progress total. A file that cannot be
+// opened counts nothing here and fails where the merge reaches it, as it always did.
+std::vector<int64_t> ListedSizes(const std::vector<std::string>& items) {
+  FileSystem& files = CurrentFileSystem();
+  std::vector<int64_t> sizes;
+  for (const std::string& item : items) {
+    const OpenResult opened = files.Open(item, FileMode::OpenRead, FileShare::DenyNone);
+    sizes.push_back(opened.file ? std::max<int64_t>(opened.file->Seek(0, SeekOrigin::End), 0) : 0);
+  }
+  return sizes;
 }
 
 // Appends one listed file. On failure the output is cut back to where this file began, so it
 // holds exactly the files appended before the failing one.
-void AppendFile(TFileStream& output, const std::string& item, std::span<char> buffer) {
+void AppendFile(TFileStream& output, const std::string& item, int64_t expectedSize, std::span<char> buffer,
+                WorkMeter& meter) {
   const int64_t start = output.Position();
   TFileStream input(item, FileMode::OpenRead, FileShare::DenyWrite);
   try {
-    CopyBytes(input, output, input.Size(), buffer);
+    const int64_t size = input.Size();
+    meter.CorrectTotal(expectedSize, size);
+    meter.Copy(input, output, size, buffer);
   } catch (...) {
     try {
       output.SetSize(start);
@@ -40,6 +62,14 @@ void AppendFile(TFileStream& output, const std::string& item, std::span<char> bu
     }
     throw;
   }
+}
+
+void WriteMerged(const std::vector<std::string>& items, const std::vector<int64_t>& sizes,
+                 const std::string& outputPath, const WorkObserver* observer) {
+  TFileStream output(outputPath, FileMode::Create, FileShare::Exclusive);
+  std::vector<char> buffer = AllocateCopyBuffer();
+  WorkMeter meter(observer, std::accumulate(sizes.begin(), sizes.end(), int64_t{0}));
+  for (size_t i = 0; i < items.size(); ++i) AppendFile(output, items[i], sizes[i], buffer, meter);
 }
 
 }  // namespace
@@ -54,24 +84,34 @@ std::string NormalizeFolderText(const std::string& folderText) {
 }
 
 std::string PartFileName(const std::string& normalizedFolder, const std::string& sourcePath, int32_t part) {
-  return normalizedFolder + ExtractFileName(sourcePath) + kPartExtension + std::to_string(part);
+  return PartPath(normalizedFolder + ExtractFileName(sourcePath), part);
 }
 
-int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath) {
+int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath,
+                  const WorkObserver* observer) {
   const SplitPlan plan = PlanSplit(source.Size(), partCount);
   if (plan.partCount == 0) return 0;
   const std::string folder = NormalizeFolderText(folderText);
   std::vector<char> buffer = AllocateCopyBuffer();
+  UndoableWrites writes(CanCancel(observer));
+  WorkMeter meter(observer, source.Size());
 
   source.SetPosition(0);
-  for (int32_t k = 1; k <= plan.partCount; ++k) {
-    const int64_t size = k == plan.partCount ? source.Size() - source.Position() : plan.partSize;
-    WritePart(source, PartFileName(folder, sourcePath, k), size, buffer);
+  try {
+    for (int32_t k = 1; k <= plan.partCount; ++k) {
+      const int64_t size = k == plan.partCount ? source.Size() - source.Position() : plan.partSize;
+      const std::string name = PartFileName(folder, sourcePath, k);
+      writes.BeforeCreate(name);
+      WritePart(source, name, size, buffer, meter);
+    }
+  } catch (const EOperationCancelled&) {
+    writes.Undo();
+    throw;
   }
   return plan.partCount;
 }
 
-void MergeParts(const std::vector<std::string>& items, const std::string& outputPath) {
+void MergeParts(const std::vector<std::string>& items, const std::string& outputPath, const WorkObserver* observer) {
   FileSystem& files = CurrentFileSystem();
   for (const std::string& item : items) {
     if (files.SameFile(item, outputPath)) {
@@ -79,9 +119,16 @@ void MergeParts(const std::vector<std::string>& items, const std::string& output
     }
   }
 
-  TFileStream output(outputPath, FileMode::Create, FileShare::Exclusive);
-  std::vector<char> buffer = AllocateCopyBuffer();
-  for (const std::string& item : items) AppendFile(output, item, buffer);
+  // Unwatched, the total is never shown, so the files need not be opened twice.
+  const std::vector<int64_t> sizes = observer != nullptr ? ListedSizes(items) : std::vector<int64_t>(items.size());
+  UndoableWrites writes(CanCancel(observer));
+  writes.BeforeCreate(outputPath);
+  try {
+    WriteMerged(items, sizes, outputPath, observer);
+  } catch (const EOperationCancelled&) {
+    writes.Undo();  // the output is closed by now, as removing it needs on Windows
+    throw;
+  }
 }
 
 std::optional<std::string> MergeOutputName(const std::string& firstItem) {

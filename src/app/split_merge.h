@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/work_observer.h"
 #include "base/stream.h"
 
 namespace sundrel {
@@ -29,12 +30,18 @@ std::string NormalizeFolderText(const std::string& folderText);
 std::string PartFileName(const std::string& normalizedFolder, const std::string& sourcePath, int32_t part);
 
 // Writes the parts of the whole source stream (from position 0); returns how many were written.
-// Raises the stream layer's errors; parts written before a failure stay.
-int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath);
+// Raises the stream layer's errors; parts written before a failure stay. Watched, the progress
+// counts the source's bytes; a cancel removes the parts this run created and gives the part
+// files that were there before back their names and bytes, then raises EOperationCancelled.
+int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath,
+                  const WorkObserver* observer = nullptr);
 
 // Writes the concatenation of the listed files, in order, to the output. The output must not be
-// one of the listed files; that is refused before anything is created.
-void MergeParts(const std::vector<std::string>& items, const std::string& outputPath);
+// one of the listed files; that is refused before anything is created. Watched, the progress
+// counts the listed files' bytes; a cancel removes the output (a file it replaced comes back)
+// and raises EOperationCancelled.
+void MergeParts(const std::vector<std::string>& items, const std::string& outputPath,
+                const WorkObserver* observer = nullptr);
 
 // The output name a merge proposes for its first item: the text before the first ".vexl", or
 // nothing when the item is not a part file name.

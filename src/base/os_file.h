@@ -48,6 +48,11 @@ class FileSystem {
   virtual std::string ExpandFileName(const std::string& path) = 0;
   // True when both names reach the same file (same full path, or the same file on disk).
   virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+  // True when a file (not a folder) of this name exists, whether or not we may open it.
+  virtual bool FileExists(const std::string& path) = 0;
+  // Both answer false when the system refuses. A rename never replaces an existing file.
+  virtual bool RemoveFile(const std::string& path) = 0;
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 };
 
 // The operating system's files.

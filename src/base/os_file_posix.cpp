@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -125,6 +126,20 @@ class PosixFileSystem final : public FileSystem {
       return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
     }
     return ExpandFileName(a) == ExpandFileName(b);
+  }
+
+  bool FileExists(const std::string& path) override {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  }
+
+  bool RemoveFile(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    // File systems that cannot rename without replacing still refuse to link over a name.
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    return ::link(from.c_str(), to.c_str()) == 0 && ::unlink(from.c_str()) == 0;
   }
 };
 

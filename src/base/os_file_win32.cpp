@@ -121,6 +121,18 @@ class Win32FileSystem final : public FileSystem {
            infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nFileIndexLow == infoB.nFileIndexLow;
   }
 
+  bool FileExists(const std::string& path) override {
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
+  bool RemoveFile(const std::string& path) override { return DeleteFileW(ToWide(path).c_str()) != 0; }
+
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when the target exists.
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), 0) != 0;
+  }
+
  private:
   static std::wstring FullPath(const std::wstring& path) {
     if (path.empty()) return path;

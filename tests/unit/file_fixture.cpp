@@ -88,11 +88,23 @@ void WriteFileBytes(const std::string& path, const Bytes& bytes) {
 }
 
 Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream in(FromUtf8(path), std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ifstream in(FromUtf8(path), std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  Bytes bytes(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return bytes;
 }
 
 bool FileExists(const std::string& path) { return fs::exists(FromUtf8(path)); }
+
+std::map<std::string, Bytes> FolderContents(const std::string& path) {
+  std::map<std::string, Bytes> contents;
+  for (const auto& entry : fs::directory_iterator(FromUtf8(path))) {
+    if (entry.is_regular_file()) contents[Utf8(entry.path().filename())] = ReadFileBytes(Utf8(entry.path()));
+  }
+  return contents;
+}
 
 std::string PathNotFoundText() {
 #ifdef _WIN32
@@ -109,6 +121,7 @@ std::string PathNotFoundText() {
 }
 
 OpenResult FaultyFileSystem::Open(const std::string& path, FileMode mode, FileShare share) {
+  if (mode == FileMode::Create && path == refusedCreate) return {nullptr, "Refused"};
   OpenResult result = SystemFileSystem().Open(path, mode, share);
   if (result.file) result.file = std::make_unique<BudgetFile>(std::move(result.file), readBudget, writeBudget);
   return result;
@@ -120,6 +133,18 @@ std::string FaultyFileSystem::ExpandFileName(const std::string& path) {
 
 bool FaultyFileSystem::SameFile(const std::string& a, const std::string& b) {
   return SystemFileSystem().SameFile(a, b);
+}
+
+bool FaultyFileSystem::FileExists(const std::string& path) {
+  return SystemFileSystem().FileExists(path);
+}
+
+bool FaultyFileSystem::RemoveFile(const std::string& path) {
+  return SystemFileSystem().RemoveFile(path);
+}
+
+bool FaultyFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return SystemFileSystem().RenameFile(from, to);
 }
 
 }  // namespace sundrel::test

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,21 +32,28 @@ Bytes RandomBytes(size_t size, uint32_t seed);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 Bytes ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// Every file in the folder (not below it), by name, with its bytes.
+std::map<std::string, Bytes> FolderContents(const std::string& path);
 
 // The system's text for "no such folder", as the stream layer words it.
 std::string PathNotFoundText();
 
 // Passes everything to the system, but files it creates accept only `writeBudget` bytes in
 // all (a full disk), and files it opens for reading end early after `readBudget` bytes (a file
-// cut short while it is read). A budget below zero means no limit.
+// cut short while it is read). A budget below zero means no limit. The file named
+// `refusedCreate` cannot be created (a name the system will not take).
 class FaultyFileSystem final : public FileSystem {
  public:
   int64_t writeBudget = -1;
   int64_t readBudget = -1;
+  std::string refusedCreate;
 
   OpenResult Open(const std::string& path, FileMode mode, FileShare share) override;
   std::string ExpandFileName(const std::string& path) override;
   bool SameFile(const std::string& a, const std::string& b) override;
+  bool FileExists(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace sundrel::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
 
 #include "app/split_merge.h"
@@ -74,6 +75,14 @@ class SizedFileSystem final : public FileSystem {
   }
   std::string ExpandFileName(const std::string& path) override { return path; }
   bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
+  bool FileExists(const std::string& path) override { return sizes.count(path) != 0; }
+  bool RemoveFile(const std::string& path) override { return sizes.erase(path) != 0; }
+  bool RenameFile(const std::string& from, const std::string& to) override {
+    if (!sizes.count(from) || sizes.count(to)) return false;
+    sizes[to] = sizes[from];
+    sizes.erase(from);
+    return true;
+  }
 
  private:
   class SizedFile final : public OsFile {
@@ -119,6 +128,15 @@ TEST(LargeFiles, PartsAndMergedFilesBeyondTwoGigabytesKeepTheirSizes) {
 
   MergeParts({folder + "big.vexl1", folder + "big.vexl2", "big"}, "joined");
   EXPECT_EQ(disk.sizes["joined"], 10 * kGiB + 6);
+
+  // Progress counts in 64 bits too, and replacing the output keeps nothing behind.
+  int64_t lastDone = 0;
+  std::atomic<bool> cancel{false};
+  const WorkObserver observer{[&](int64_t done, int64_t) { lastDone = done; }, &cancel};
+  MergeParts({folder + "big.vexl1", folder + "big.vexl2", "big"}, "joined", &observer);
+  EXPECT_EQ(lastDone, 10 * kGiB + 6);
+  EXPECT_EQ(disk.sizes["joined"], 10 * kGiB + 6);
+  EXPECT_FALSE(disk.sizes.count("joined.keep"));
 }
 
 }  // namespace
