@@ -5,7 +5,7 @@
 
 #include "paint/color.h"
 #include "paint/geometry.h"
-#include "paint/paint_globals.h"
+#include "paint/shared_slots.h"
 
 namespace sundrel {
 

@@ -5,7 +5,7 @@
 namespace sundrel {
 
 TacHoleFill KeyFill() {
-  return TacHoleFill::Colour(KeyFillColor);
+  return TacHoleFill::Colour(Shared().KeyFillColor);
 }
 
 void CopyMaskedPiece(const TacPixels& bitmap, const TRect& target, const TRect& source, const TacMaskSource& cells,

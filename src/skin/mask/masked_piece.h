@@ -2,7 +2,7 @@
 #pragma once
 
 #include "paint/geometry.h"
-#include "paint/paint_globals.h"
+#include "paint/shared_slots.h"
 #include "skin/mask/hole_fill.h"
 #include "skin/mask/mask_source.h"
 

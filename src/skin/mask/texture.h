@@ -2,8 +2,8 @@
 #pragma once
 
 #include "paint/geometry.h"
-#include "paint/paint_globals.h"
 #include "paint/pixels.h"
+#include "paint/shared_slots.h"
 #include "skin/model/skin_records.h"
 
 namespace sundrel {

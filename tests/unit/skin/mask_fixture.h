@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "paint/color.h"
-#include "paint/paint_globals.h"
 #include "paint/pixels.h"
+#include "paint/shared_slots.h"
 #include "pixel_fixture.h"
 #include "skin/model/skin_records.h"
 
@@ -48,11 +48,10 @@ inline TsMaskData OwnRecord(TacMemBitmap picture, int imageCount, int maskType, 
   return mask;
 }
 
-// Sets KeyFillColor for one test and puts clFuchsia back afterwards.
-class KeyFillScope {
+// Sets KeyFillColor for one test; the value before comes back afterwards.
+class KeyFillScope : public SlotScope<TColor> {
  public:
-  explicit KeyFillScope(TColor colour) { KeyFillColor = colour; }
-  ~KeyFillScope() { KeyFillColor = clFuchsia; }
+  explicit KeyFillScope(TColor colour) : SlotScope(Shared().KeyFillColor, colour) {}
 };
 
 }  // namespace sundrel::testing
