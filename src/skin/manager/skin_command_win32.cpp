@@ -4,14 +4,6 @@
 
 namespace sundrel {
 
-namespace {
-
-// The name is registered as well, so that code which knows the message only by its name (a
-// plug-in, a spy tool) finds it; the number used everywhere stays the fixed one.
-[[maybe_unused]] const UINT registeredSkinCommand = RegisterWindowMessageW(L"SM_SKINCMD");
-
-}  // namespace
-
 LRESULT SendSkinCommand(HWND window, int code, LPARAM lParam, int flag) {
   return SendMessageW(window, SM_SKINCMD, SkinCommandWParam(code, flag), lParam);
 }

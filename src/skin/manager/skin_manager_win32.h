@@ -6,14 +6,10 @@
 // The first manager created becomes the default manager, which everything without a manager of
 // its own uses; it also hooks the application's main window and, once its skin is active,
 // installs the thread hook of the automatic skinning.
-//
-// This header includes no colour definitions (neither the skin model's and the paint library's
-// nor the framework's, which clash), so that it can be included next to either.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +17,7 @@
 #include <vector>
 
 #include "framework/component.h"
+#include "framework/control.h"
 #include "framework/messages.h"
 #include "skin/manager/anim_effects_win32.h"
 #include "skin/manager/menu_support_win32.h"
@@ -31,15 +28,10 @@ namespace sundrel {
 
 class SkinModel;
 class SkinImageSource;
-struct TsSkinData;
-struct TSize;
 class TMenuItem;
 class TBitmap;
 class TacSkinningHook;
 class TacMainWindowHook;
-
-using TColor = int32_t;
-using TNotifyEvent = std::function<void(TObject* sender)>;
 
 enum TacSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty = 4 };
 using TacSkinningRules = unsigned;
@@ -52,7 +44,6 @@ inline constexpr const char* kSkinManagerVersion = "5.40";
 inline constexpr const char* kNoSkinInfo = "N/A";
 inline constexpr const char* SSkinNotLoaded = "The skin \"%s\" could not be loaded: %s";
 inline constexpr const char* SPackWithoutOptions = "the pack holds no \"Options.dat\"";
-inline constexpr const char* SStoredSkinWithoutData = "The stored skin \"%s\" holds no packed skin data";
 
 class TsSkinManager : public TComponent {
  public:
@@ -83,9 +74,9 @@ class TsSkinManager : public TComponent {
   // The folder of external skins; "c:\Skins" when empty.
   const std::string& SkinDirectory() const { return skinDirectory_; }
   void SetSkinDirectory(const std::string& directory);
-  // "N/A" while no skin is loaded, else the skin's version ("5.4").
+  // "N/A" while no skin is loaded, else the skin's version ("5.4"). Window resources store a
+  // text here too, for people to read; writing it changes nothing, the loaded skin decides.
   std::string SkinInfo() const;
-  // Window resources store the text for people to read; the loaded skin decides what it says.
   void SetSkinInfo(const std::string&) {}
   const std::string& SkinName() const { return skinName_; }
   void SetSkinName(const std::string& name) { ChangeSkin(name); }

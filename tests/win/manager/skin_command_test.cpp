@@ -47,7 +47,6 @@ TEST_F(SkinCommands, PackTheCodeIntoTheHighWordAndTheFlagIntoTheLowWord) {
   EXPECT_EQ(SkinCommandWParam(SMC_BG_CHANGED, 1), WPARAM{0x00140001});
   EXPECT_EQ(SkinCommandCode(0x00140001), SMC_BG_CHANGED);
   EXPECT_EQ(SkinCommandFlag(0x00140001), 1);
-  EXPECT_EQ(RegisterWindowMessageW(L"SM_SKINCMD"), RegisterWindowMessageW(L"sm_skincmd"));
 }
 
 TEST_F(SkinCommands, ReachWindowedControlsThroughTheirWindowAndOthersThroughTheirMethod) {

@@ -249,6 +249,7 @@ TEST_F(SkinManagerTest, SwitchingActiveOffAndOnRemovesTheSkinAndAnnouncesItAgain
   const LPARAM self = Param(manager);
 
   manager->SetActive(false);
+  manager->SetSkinInfo("5.4");  // what a window resource stores: written, never shown
   EXPECT_EQ(manager->SkinInfo(), "N/A");
   EXPECT_FALSE(manager->HookInstalled());
   // The form's window is asked twice whether it is skinned before each command.
@@ -259,6 +260,7 @@ TEST_F(SkinManagerTest, SwitchingActiveOffAndOnRemovesTheSkinAndAnnouncesItAgain
 
   log.Clear();
   manager->SetActive(true);
+  manager->SetSkinInfo("9.9");
   EXPECT_EQ(manager->SkinInfo(), "5.4");
   EXPECT_TRUE(manager->HookInstalled());
   TMessageSequence heard;
