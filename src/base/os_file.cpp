@@ -1,5 +1,7 @@
 #include "base/os_file.h"
 
+#include <algorithm>
+
 namespace sundrel {
 
 namespace {
@@ -13,6 +15,10 @@ ScopedFileSystem::ScopedFileSystem(FileSystem& replacement) : previous_(current)
 }
 
 ScopedFileSystem::~ScopedFileSystem() { current = previous_; }
+
+void SortByName(std::vector<FolderEntry>& entries) {
+  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+}
 
 std::string TrimErrorText(std::string text) {
   while (!text.empty() && (text.back() == '.' || static_cast<unsigned char>(text.back()) <= 32)) {

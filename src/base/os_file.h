@@ -1,10 +1,13 @@
-// The one seam between the stream layer and the operating system's files. Tests may install
-// their own FileSystem (for example to simulate a full disk) through ScopedFileSystem.
+// The one seam between the program and the operating system's files: the stream layer opens
+// files through it, and the skin code and the windows ask it what exists and what a folder holds.
+// Tests may install their own FileSystem (for example to simulate a full disk, or a folder tree
+// held in memory) through ScopedFileSystem.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace sundrel {
 
@@ -40,6 +43,11 @@ struct OpenResult {
   std::string error;             // the system's description of the failure
 };
 
+struct FolderEntry {
+  std::string name;
+  bool isFolder = false;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -48,8 +56,12 @@ class FileSystem {
   virtual std::string ExpandFileName(const std::string& path) = 0;
   // True when both names reach the same file (same full path, or the same file on disk).
   virtual bool SameFile(const std::string& a, const std::string& b) = 0;
-  // True when a file (not a folder) of this name exists, whether or not we may open it.
+  // None of these three fails: a name that cannot be examined counts as absent, a folder that
+  // cannot be read as empty. A file is not a folder, and a folder is not a file.
   virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
+  // The files and folders directly inside the folder, sorted by name.
+  virtual std::vector<FolderEntry> ListFolder(const std::string& path) = 0;
   // Both answer false when the system refuses. A rename never replaces an existing file.
   virtual bool RemoveFile(const std::string& path) = 0;
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
@@ -70,6 +82,9 @@ class ScopedFileSystem {
  private:
   FileSystem* previous_;
 };
+
+// Sorts entries by name, as ListFolder answers them.
+void SortByName(std::vector<FolderEntry>& entries);
 
 // Drops trailing full stops and blanks (and line breaks) from a system error text.
 std::string TrimErrorText(std::string text);

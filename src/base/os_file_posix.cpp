@@ -1,5 +1,6 @@
 // POSIX files for the native build. POSIX has no share modes, so FileShare is not enforced
 // here; the Windows build gets the real ones.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -131,6 +132,25 @@ class PosixFileSystem final : public FileSystem {
   bool FileExists(const std::string& path) override {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  }
+
+  bool FolderExists(const std::string& path) override {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+
+  std::vector<FolderEntry> ListFolder(const std::string& path) override {
+    std::vector<FolderEntry> entries;
+    DIR* folder = ::opendir(path.c_str());
+    if (folder == nullptr) return entries;
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      entries.push_back({name, FolderExists(path + "/" + name)});
+    }
+    ::closedir(folder);
+    SortByName(entries);
+    return entries;
   }
 
   bool RemoveFile(const std::string& path) override { return ::unlink(path.c_str()) == 0; }

@@ -96,6 +96,11 @@ bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
   return ok;
 }
 
+DWORD Attributes(const std::string& path) {
+  if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(ToWide(path).c_str());
+}
+
 class Win32FileSystem final : public FileSystem {
  public:
   OpenResult Open(const std::string& path, FileMode mode, FileShare share) override {
@@ -122,8 +127,30 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool FileExists(const std::string& path) override {
-    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+    const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
+  bool FolderExists(const std::string& path) override {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
+  std::vector<FolderEntry> ListFolder(const std::string& path) override {
+    std::vector<FolderEntry> entries;
+    std::wstring pattern = ToWide(path);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((pattern + L'*').c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return entries;
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      entries.push_back({FromWide(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    SortByName(entries);
+    return entries;
   }
 
   bool RemoveFile(const std::string& path) override { return DeleteFileW(ToWide(path).c_str()) != 0; }

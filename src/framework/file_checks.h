@@ -1,4 +1,5 @@
-// Questions about the file system that windows ask while the user works.
+// Questions about the file system that windows ask while the user works, put to the program's
+// one file-system seam (base/os_file.h), so that tests can answer them.
 #pragma once
 
 #include <string>

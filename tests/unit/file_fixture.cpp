@@ -147,4 +147,12 @@ bool FaultyFileSystem::RenameFile(const std::string& from, const std::string& to
   return SystemFileSystem().RenameFile(from, to);
 }
 
+bool FaultyFileSystem::FolderExists(const std::string& path) {
+  return SystemFileSystem().FolderExists(path);
+}
+
+std::vector<FolderEntry> FaultyFileSystem::ListFolder(const std::string& path) {
+  return SystemFileSystem().ListFolder(path);
+}
+
 }  // namespace sundrel::test

@@ -54,6 +54,8 @@ class FaultyFileSystem final : public FileSystem {
   bool FileExists(const std::string& path) override;
   bool RemoveFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
+  bool FolderExists(const std::string& path) override;
+  std::vector<FolderEntry> ListFolder(const std::string& path) override;
 };
 
 }  // namespace sundrel::test

@@ -75,7 +75,9 @@ class SizedFileSystem final : public FileSystem {
   }
   std::string ExpandFileName(const std::string& path) override { return path; }
   bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
-  bool FileExists(const std::string& path) override { return sizes.count(path) != 0; }
+  bool FileExists(const std::string& path) override { return sizes.count(path) > 0; }
+  bool FolderExists(const std::string&) override { return false; }
+  std::vector<FolderEntry> ListFolder(const std::string&) override { return {}; }
   bool RemoveFile(const std::string& path) override { return sizes.erase(path) != 0; }
   bool RenameFile(const std::string& from, const std::string& to) override {
     if (!sizes.count(from) || sizes.count(to)) return false;

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "base/errors.h"
+#include "base/os_file.h"
 #include "paint/color.h"
 #include "paint/shared_slots.h"
 #include "skin/image/skin_image_source.h"
@@ -67,7 +68,7 @@ void TsSkinManager::SetSkinDirectory(const std::string& directory) {
 }
 
 void TsSkinManager::LoadNamedSkin() {
-  if (SystemSkinFiles().FileExists(PackFileName(skinDirectory_, skinName_))) {
+  if (CurrentFileSystem().FileExists(PackFileName(skinDirectory_, skinName_))) {
     LoadPackedSkin();
   } else {
     LoadSkin();
@@ -100,7 +101,7 @@ void TsSkinManager::LoadSkin() {
   SlotScope changing(Shared().SkinChanging, true);
   const std::string folder = ResolvedDirectory() + "\\" + skinName_ + "\\";
   const std::string optionsFile = folder + kOptionsFile;
-  if (SystemSkinFiles().FileExists(optionsFile)) {
+  if (CurrentFileSystem().FileExists(optionsFile)) {
     LoadFolderSkin(optionsFile, folder);
   } else {
     LoadInternalSkin();

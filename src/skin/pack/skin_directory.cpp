@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/os_file.h"
+
 namespace sundrel {
 
 namespace {
@@ -71,7 +73,8 @@ std::string PackFileName(const std::string& skinDirectory, const std::string& sk
 }
 
 std::string GetSkinNames(std::vector<std::string>& names, SkinListFilter filter, const TsStoredSkins& internalSkins,
-                         const std::string& skinDirectory, const std::string& programFolder, SkinFiles& files) {
+                         const std::string& skinDirectory, const std::string& programFolder) {
+  FileSystem& files = CurrentFileSystem();
   names.clear();
   for (int i = 0; i < internalSkins.Count(); ++i) names.push_back(internalSkins.Items(i).Name);
   std::string first = names.empty() ? std::string() : names.front();
@@ -79,7 +82,7 @@ std::string GetSkinNames(std::vector<std::string>& names, SkinListFilter filter,
   const std::string directory = ResolveSkinDirectory(skinDirectory, programFolder);
   std::vector<std::string> external;
   if (files.FolderExists(directory)) {
-    for (const SkinFolderEntry& entry : files.ListFolder(directory)) {
+    for (const FolderEntry& entry : files.ListFolder(directory)) {
       if (entry.name.empty() || entry.name[0] == '.') continue;
       if (entry.isFolder) {
         if (WantsFolders(filter) && files.FileExists(FolderOptionsFile(directory, entry.name))) {
@@ -100,7 +103,8 @@ std::string GetSkinNames(std::vector<std::string>& names, SkinListFilter filter,
 }
 
 SkinLocation LocateSkin(const std::string& skinName, const std::string& skinDirectory, const std::string& programFolder,
-                        const TsStoredSkins& internalSkins, SkinFiles& files) {
+                        const TsStoredSkins& internalSkins) {
+  FileSystem& files = CurrentFileSystem();
   const std::string directory = ResolveSkinDirectory(skinDirectory, programFolder);
   SkinLocation location;
   location.skinName = skinName;

@@ -1,11 +1,11 @@
 // Where skins are found: the folder of external skins (SkinDirectory), the skins listed for
-// the user, and the place a named skin is loaded from.
+// the user, and the place a named skin is loaded from. Skin paths are Windows paths ("\"
+// between names); the files are asked through the program's file-system seam (base/os_file.h).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "skin/pack/skin_files.h"
 #include "skin/pack/stored_skins.h"
 
 namespace sundrel {
@@ -33,8 +33,7 @@ enum class SkinListFilter { InternalAndFolders = 0, InternalAndPacks = 1, All = 
 // beginning with "." are skipped. Answers the first internal name, else the first external name
 // found, else "".
 std::string GetSkinNames(std::vector<std::string>& names, SkinListFilter filter, const TsStoredSkins& internalSkins,
-                         const std::string& skinDirectory, const std::string& programFolder,
-                         SkinFiles& files = SystemSkinFiles());
+                         const std::string& skinDirectory, const std::string& programFolder);
 
 struct SkinLocation {
   enum class Kind {
@@ -55,6 +54,6 @@ struct SkinLocation {
 // A named skin is a pack in SkinDirectory, else a folder there, else the internal skin of
 // that name, else the first internal skin.
 SkinLocation LocateSkin(const std::string& skinName, const std::string& skinDirectory, const std::string& programFolder,
-                        const TsStoredSkins& internalSkins, SkinFiles& files = SystemSkinFiles());
+                        const TsStoredSkins& internalSkins);
 
 }  // namespace sundrel

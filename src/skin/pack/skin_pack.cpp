@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/os_file.h"
 #include "skin/pack/whole_inflate.h"
 #include "skin/pack/zlib_stream.h"
 
@@ -134,8 +135,8 @@ void TacSkinConvertor::InflateStreaming(const std::string& name, int32_t size, T
   if (!inflater.AtStreamEnd()) throw EReadError(SReadError);
 }
 
-void TacSkinConvertor::UnpackFile(const std::string& fileName, bool freeSource, SkinFiles& files) {
-  if (!files.FileExists(fileName)) return;
+void TacSkinConvertor::UnpackFile(const std::string& fileName, bool freeSource) {
+  if (!CurrentFileSystem().FileExists(fileName)) return;
   ClearEntries();
   auto bytes = std::make_unique<TMemoryStream>();
   {

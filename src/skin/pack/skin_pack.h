@@ -12,7 +12,6 @@
 
 #include "base/errors.h"
 #include "base/stream.h"
-#include "skin/pack/skin_files.h"
 
 namespace sundrel {
 
@@ -73,7 +72,7 @@ class TacSkinConvertor {
   // Nothing happens when the file does not exist. Otherwise the entries are cleared, the whole
   // file becomes the source and is unpacked; with freeSource that source is freed afterwards,
   // also when unpacking fails.
-  void UnpackFile(const std::string& fileName, bool freeSource, SkinFiles& files = SystemSkinFiles());
+  void UnpackFile(const std::string& fileName, bool freeSource);
   // Frees the images (last to first), the options stream and a source this reader created; an
   // attached source is only let go.
   void ClearEntries();

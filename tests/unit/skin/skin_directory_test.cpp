@@ -3,11 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <set>
 
-#include "file_fixture.h"
+#include "base/os_file.h"
 
 namespace sundrel {
 namespace {
@@ -58,8 +56,9 @@ TEST(ResolveSkinDirectoryTest, TheParentOfARootFolderIsTheRootItself) {
   EXPECT_EQ(ResolveSkinDirectory("..\\Skins", "D:\\Tool\\"), "D:\\Skins");
 }
 
-// A folder tree held in memory; names are compared exactly.
-class FakeSkinFiles final : public SkinFiles {
+// A folder tree held in memory, in place of the system's files while it lives; names are
+// compared exactly. Nothing in it can be opened.
+class FakeSkinFiles final : public FileSystem {
  public:
   void AddFile(const std::string& path) {
     files_.insert(path);
@@ -70,10 +69,13 @@ class FakeSkinFiles final : public SkinFiles {
     AddParents(path);
   }
 
+  OpenResult Open(const std::string&, FileMode, FileShare) override { return {nullptr, "not here"}; }
+  std::string ExpandFileName(const std::string& path) override { return path; }
+  bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
   bool FileExists(const std::string& path) override { return files_.count(path) > 0; }
   bool FolderExists(const std::string& path) override { return folders_.count(path) > 0; }
-  std::vector<SkinFolderEntry> ListFolder(const std::string& path) override {
-    std::vector<SkinFolderEntry> entries;
+  std::vector<FolderEntry> ListFolder(const std::string& path) override {
+    std::vector<FolderEntry> entries;
     for (const auto* set : {&files_, &folders_}) {
       for (const std::string& item : *set) {
         if (item.rfind(path + "\\", 0) == 0 && item.find('\\', path.size() + 1) == std::string::npos) {
@@ -81,7 +83,7 @@ class FakeSkinFiles final : public SkinFiles {
         }
       }
     }
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    SortByName(entries);
     return entries;
   }
 
@@ -94,6 +96,7 @@ class FakeSkinFiles final : public SkinFiles {
   }
   std::set<std::string> files_;
   std::set<std::string> folders_;
+  ScopedFileSystem installed_{*this};
 };
 
 class SkinNamesTest : public ::testing::Test {
@@ -110,7 +113,7 @@ class SkinNamesTest : public ::testing::Test {
   }
 
   std::string Names(SkinListFilter filter, const TsStoredSkins& internal) {
-    return GetSkinNames(names, filter, internal, "C:\\Skins", "C:\\Program\\", files);
+    return GetSkinNames(names, filter, internal, "C:\\Skins", "C:\\Program\\");
   }
 
   FakeSkinFiles files;
@@ -143,10 +146,9 @@ TEST_F(SkinNamesTest, WithoutInternalSkinsTheFirstExternalNameFoundIsAnswered) {
 }
 
 TEST_F(SkinNamesTest, AMissingSkinFolderListsTheInternalSkinsOnly) {
-  EXPECT_EQ(GetSkinNames(names, SkinListFilter::All, Internal({"Only"}), "C:\\Nowhere", "C:\\Program\\", files),
-            "Only");
+  EXPECT_EQ(GetSkinNames(names, SkinListFilter::All, Internal({"Only"}), "C:\\Nowhere", "C:\\Program\\"), "Only");
   EXPECT_THAT(names, ElementsAre("Only"));
-  EXPECT_EQ(GetSkinNames(names, SkinListFilter::All, TsStoredSkins(), "C:\\Nowhere", "C:\\Program\\", files), "");
+  EXPECT_EQ(GetSkinNames(names, SkinListFilter::All, TsStoredSkins(), "C:\\Nowhere", "C:\\Program\\"), "");
   EXPECT_THAT(names, IsEmpty());
 }
 
@@ -174,7 +176,7 @@ TEST(LocateSkinTest, APackComesBeforeAFolderAndAFolderBeforeAnInternalSkin) {
            {"Second", Kind::Internal, "", "", "Second", 2},
            {"Missing", Kind::Internal, "", "", "First", 0},
        }) {
-    const SkinLocation found = LocateSkin(c.wanted, "C:\\Skins", "C:\\Program\\", internal, files);
+    const SkinLocation found = LocateSkin(c.wanted, "C:\\Skins", "C:\\Program\\", internal);
     EXPECT_EQ(found.kind, c.kind) << c.wanted;
     EXPECT_EQ(found.path, c.path) << c.wanted;
     EXPECT_EQ(found.skinFolder, c.skinFolder) << c.wanted;
@@ -188,12 +190,12 @@ TEST(LocateSkinTest, APackIsLookedForWhereSkinDirectorySaysAndAFolderWhereItReso
   files.AddFile("D:\\Apps\\Skins\\Blue.asz");
   files.AddFile("D:\\Apps\\Skins\\Blue\\Options.dat");
 
-  SkinLocation found = LocateSkin("Blue", "..\\Skins", "D:\\Apps\\Tool\\", TsStoredSkins(), files);
+  SkinLocation found = LocateSkin("Blue", "..\\Skins", "D:\\Apps\\Tool\\", TsStoredSkins());
   EXPECT_EQ(found.kind, SkinLocation::Kind::Folder);
   EXPECT_EQ(found.skinFolder, "D:\\Apps\\Skins\\Blue\\");
 
   files.AddFile("..\\Skins\\Blue.asz");
-  found = LocateSkin("Blue", "..\\Skins", "D:\\Apps\\Tool\\", TsStoredSkins(), files);
+  found = LocateSkin("Blue", "..\\Skins", "D:\\Apps\\Tool\\", TsStoredSkins());
   EXPECT_EQ(found.kind, SkinLocation::Kind::Pack);
   EXPECT_EQ(found.path, "..\\Skins\\Blue.asz");
   EXPECT_EQ(found.skinFolder, "D:\\Apps\\Skins\\");
@@ -201,32 +203,9 @@ TEST(LocateSkinTest, APackIsLookedForWhereSkinDirectorySaysAndAFolderWhereItReso
 
 TEST(LocateSkinTest, NoSkinAnywhereAndNoInternalSkinsFindsNothing) {
   FakeSkinFiles files;
-  const SkinLocation found = LocateSkin("Blue", "c:\\Skins", "C:\\Program\\", TsStoredSkins(), files);
+  const SkinLocation found = LocateSkin("Blue", "c:\\Skins", "C:\\Program\\", TsStoredSkins());
   EXPECT_EQ(found.kind, SkinLocation::Kind::None);
   EXPECT_EQ(found.internalIndex, -1);
-}
-
-TEST(SystemSkinFilesTest, TellsFilesFromFoldersAndListsAFolderInNameOrder) {
-  test::TempDir folder;
-  test::WriteFileBytes(folder.File("b.asz"), {1});
-  test::WriteFileBytes(folder.File("A.asz"), {1});
-  std::filesystem::create_directory(folder.File("Coral"));
-  SkinFiles& files = SystemSkinFiles();
-  EXPECT_TRUE(files.FolderExists(folder.Path()));
-  EXPECT_FALSE(files.FileExists(folder.Path()));
-  EXPECT_TRUE(files.FileExists(folder.File("b.asz")));
-  EXPECT_FALSE(files.FolderExists(folder.File("b.asz")));
-  EXPECT_FALSE(files.FileExists(folder.File("c.asz")));
-
-  const std::vector<SkinFolderEntry> entries = files.ListFolder(folder.Path());
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].name, "A.asz");
-  EXPECT_EQ(entries[1].name, "Coral");
-  EXPECT_EQ(entries[2].name, "b.asz");
-  EXPECT_FALSE(entries[0].isFolder);
-  EXPECT_TRUE(entries[1].isFolder);
-  EXPECT_TRUE(files.FolderExists(folder.File("Coral")));
-  EXPECT_THAT(files.ListFolder(folder.File("missing")), IsEmpty());
 }
 
 }  // namespace

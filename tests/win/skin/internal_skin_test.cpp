@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "base/os_file.h"
 #include "base/utf.h"
 #include "file_fixture.h"
 #include "skin/manager/internal_skin_win32.h"
@@ -98,7 +99,7 @@ TEST(ProgramFolderTest, IsTheFolderOfTheRunningProgramWithItsSeparator) {
   const std::string folder = ProgramFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '\\');
-  EXPECT_TRUE(SystemSkinFiles().FileExists(folder + "skin_win_tests.exe"));
+  EXPECT_TRUE(SystemFileSystem().FileExists(folder + "skin_win_tests.exe"));
 }
 
 TEST(SkinFolderTest, RealSkinFoldersAreListedAndFoundWithWindowsPaths) {
