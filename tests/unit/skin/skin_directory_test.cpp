@@ -86,6 +86,8 @@ class FakeSkinFiles final : public FileSystem {
     SortByName(entries);
     return entries;
   }
+  bool RemoveFile(const std::string&) override { return false; }
+  bool RenameFile(const std::string&, const std::string&) override { return false; }
 
  private:
   void AddParents(const std::string& path) {
