@@ -10,6 +10,7 @@
 
 #include "app/split_merge.h"
 #include "app/split_request.h"
+#include "base/errors.h"
 #include "base/path_text.h"
 #include "base/stream.h"
 #include "base/utf.h"
@@ -189,7 +190,6 @@ void Tfrmmain::CreateBottomPanel() {
 void Tfrmmain::CreateSkinManager() {
   sSkinManager1 = new TsSkinManager(this);
   sSkinManager1->SetName("sSkinManager1");
-  AddInternalSkin(sSkinManager1->InternalSkins());
   TacMenuSupport& menus = sSkinManager1->MenuSupport();
   menus.IcoLineSkin = "ICOLINE";
   menus.ExtraLineFont().SetName("MS Sans Serif");
@@ -197,7 +197,15 @@ void Tfrmmain::CreateSkinManager() {
   menus.ExtraLineFont().SetColor(clWindowText);
   sSkinManager1->SetSkinDirectory("c:\\Skins");
   sSkinManager1->SetSkinInfo("5.4");
-  sSkinManager1->SetSkinName(kInternalSkinName);
+  try {
+    AddInternalSkin(sSkinManager1->InternalSkins());
+    sSkinManager1->SetSkinName(kInternalSkinName);
+  } catch (...) {
+    // Splitting and merging need no skin: whatever kept the program's own skin from loading (a
+    // missing resource, a failed allocation), the user hears why and works with the native look.
+    ShowPackWarning(FormatText(SSkinNotLoaded, {kInternalSkinName, CurrentExceptionMessage()}));
+    sSkinManager1->SetActive(false);
+  }
 }
 
 void Tfrmmain::CreateNonVisualComponents() {

@@ -1,8 +1,9 @@
 // The skin manager component as a window that owns one sees it: the manager, its stored internal
-// skins and the program's own skin. Windows reach the skin through this header of the skinned
+// skins, the program's own skin and the warning shown when a skin cannot be loaded. Windows reach the skin through this header of the skinned
 // controls, never through the skin's own headers, so that where the skin keeps its files stays
 // its business.
 #pragma once
 
 #include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/pack_warning_win32.h"
 #include "skin/manager/skin_manager_win32.h"
