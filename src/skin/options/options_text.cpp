@@ -9,6 +9,8 @@ namespace sundrel {
 
 namespace {
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 char Upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -57,7 +59,10 @@ bool OptionsText::NoCaseEqual::operator()(std::string_view a, std::string_view b
 }
 
 OptionsText::OptionsText(std::string_view text) : text_(std::make_unique<const std::string>(text)) {
-  const std::string_view all = *text_;
+  std::string_view all = *text_;
+  // Editors that save UTF-8 may put a byte-order mark first; it would make the first line no
+  // section and drop that section.
+  if (all.starts_with(kUtf8ByteOrderMark)) all.remove_prefix(kUtf8ByteOrderMark.size());
   int open = -1;  // none before the first section, and none in a repeated one, whose keys nobody sees
   size_t start = 0;
   while (start <= all.size()) {

@@ -28,7 +28,7 @@ class OptionsText {
   // Lines end in CR, LF or CR LF. Each line is trimmed of blanks and control characters; empty
   // lines, lines beginning with ";" and lines before the first section are ignored. The key is
   // the trimmed text before the first "=", the value the trimmed rest; a line without "=" defines
-  // no key.
+  // no key. A UTF-8 byte-order mark before the first line is skipped.
   explicit OptionsText(std::string_view text);
 
   // Every section in order of appearance; a section written twice is listed twice.

@@ -57,6 +57,15 @@ TEST(OptionsText, ReadsSectionsKeysAndValuesAsWritten) {
   EXPECT_EQ(keys[2].key, "EMPTY");
 }
 
+TEST(OptionsText, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+  const OptionsText options("\xEF\xBB\xBF[GLOBALINFO]\r\nVERSION=5.4\r\n[EDIT]\r\nCOLOR=1\r\n");
+  EXPECT_EQ(options.SectionNames(), (std::vector<std::string_view>{"GLOBALINFO", "EDIT"}));
+  EXPECT_EQ(options.Value("GLOBALINFO", "VERSION"), "5.4");
+  // Only at the very start: elsewhere the bytes are text like any other.
+  const OptionsText later("[A]\nNAME=\xEF\xBB\xBFx\n");
+  EXPECT_EQ(later.Value("A", "NAME"), "\xEF\xBB\xBFx");
+}
+
 TEST(OptionsText, ConvertsValues) {
   const OptionsText options(
       "[S]\n"
