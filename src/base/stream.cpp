@@ -68,7 +68,11 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   const int64_t end = position_ + count;
-  if (end > Size()) SetSize(end);
+  const int64_t oldSize = Size();
+  if (end > oldSize) {
+    SetSize(end);
+    if (position_ > oldSize) std::memset(data_.data() + oldSize, 0, static_cast<size_t>(position_ - oldSize));
+  }
   std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
   position_ = end;
   return count;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/default_init_allocator.h"
 #include "base/os_file.h"
 
 namespace sundrel {
@@ -58,7 +59,9 @@ class TMemoryStream final : public TStream {
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
-  // Raises EStreamError "Out of memory while expanding memory stream" when it cannot grow.
+  // Raises EStreamError "Out of memory while expanding memory stream" when it cannot grow. Bytes
+  // that growing adds are not cleared: whoever grows a stream fills them (Write clears the gap
+  // that writing past the end leaves).
   void SetSize(int64_t size) override;
   int64_t Size() override { return static_cast<int64_t>(data_.size()); }
 
@@ -67,7 +70,7 @@ class TMemoryStream final : public TStream {
   uint8_t* Memory() { return data_.data(); }
 
  private:
-  std::vector<uint8_t> data_;
+  std::vector<uint8_t, DefaultInitAllocator<uint8_t>> data_;
   int64_t position_ = 0;
 };
 

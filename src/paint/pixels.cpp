@@ -7,7 +7,16 @@
 
 namespace sundrel {
 
-TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp) {
+TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp)
+    : TacMemBitmap(width, height, bytesPerPixel, bottomUp, LeaveUnfilled{}) {
+  std::fill(bits_.begin(), bits_.end(), uint8_t{0});
+}
+
+TacMemBitmap TacMemBitmap::ToFill(int width, int height, int bytesPerPixel) {
+  return TacMemBitmap(width, height, bytesPerPixel, false, LeaveUnfilled{});
+}
+
+TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp, LeaveUnfilled) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   const size_t stride = (static_cast<size_t>(width) * bytesPerPixel + 3) & ~size_t{3};
@@ -21,6 +30,11 @@ TacMemBitmap::TacMemBitmap(int width, int height, int bytesPerPixel, bool bottom
   if (bits_.empty()) return;
   pixels_.RowDelta = bottomUp ? -static_cast<ptrdiff_t>(stride) : static_cast<ptrdiff_t>(stride);
   pixels_.Row0 = bottomUp ? bits_.data() + stride * (height - 1) : bits_.data();
+  const size_t used = static_cast<size_t>(width) * bytesPerPixel;
+  if (used == stride) return;
+  for (size_t row = 0; row < static_cast<size_t>(height); ++row) {
+    std::fill(bits_.begin() + row * stride + used, bits_.begin() + (row + 1) * stride, uint8_t{0});
+  }
 }
 
 TacMemBitmap::TacMemBitmap(const TacMemBitmap& other) : bits_(other.bits_), pixels_(other.pixels_) {

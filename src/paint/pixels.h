@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/default_init_allocator.h"
 #include "paint/color.h"
 
 namespace sundrel {
@@ -32,6 +33,9 @@ class TacMemBitmap {
   // Rows are padded to 4 bytes as in a device-independent bitmap; bottom-up stores the last row
   // first. Negative sizes count as 0. The pixels start black.
   TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp = false);
+  // A top-down bitmap for a decoder that writes every pixel itself: the pixels start undefined
+  // (only the padding at the rows' ends is cleared), so its memory is written once.
+  static TacMemBitmap ToFill(int width, int height, int bytesPerPixel);
   // A copy has pixels of its own, laid out alike.
   TacMemBitmap(const TacMemBitmap& other);
   TacMemBitmap& operator=(const TacMemBitmap& other);
@@ -60,7 +64,10 @@ class TacMemBitmap {
   }
 
  private:
-  std::vector<uint8_t> bits_;
+  struct LeaveUnfilled {};
+  TacMemBitmap(int width, int height, int bytesPerPixel, bool bottomUp, LeaveUnfilled);
+
+  std::vector<uint8_t, DefaultInitAllocator<uint8_t>> bits_;
   TacPixels pixels_;
 };
 

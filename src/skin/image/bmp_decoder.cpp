@@ -189,7 +189,8 @@ void ConvertRow(const BmpFormat& format, const std::array<Channel, 3>& channels,
 TacMemBitmap DecodeUncompressed(std::span<const uint8_t> file, const BmpFormat& format) {
   const uint64_t srcStride = (static_cast<uint64_t>(format.width) * format.bitCount + 31) / 32 * 4;
   Need(file, format.pixelOffset, srcStride * format.height, "the pixel data");
-  TacMemBitmap bitmap = NewBitmap24(format.width, format.height);
+  // Every pixel of every row is converted below.
+  TacMemBitmap bitmap = TacMemBitmap::ToFill(format.width, format.height, 3);
   const std::array<Channel, 3> channels{Channel(format.masks[0]), Channel(format.masks[1]), Channel(format.masks[2])};
   for (int i = 0; i < format.height; ++i) {
     const uint8_t* src = file.data() + format.pixelOffset + srcStride * i;

@@ -1,5 +1,6 @@
 #include "skin/options/options_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -71,6 +72,7 @@ OptionsText::OptionsText(std::string_view text) : text_(std::make_unique<const s
     AddLine(all.substr(start, end - start), open);
     start = end + 1;
   }
+  IndexKeys();
   LinkParents();
 }
 
@@ -90,10 +92,23 @@ void OptionsText::AddLine(std::string_view line, int& open) {
   Entry entry{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
   const auto key =
       static_cast<OptionsKey>(keyByName_.try_emplace(entry.key, static_cast<int>(keyByName_.size())).first->second);
-  const auto [first, added] = entryBySlot_.try_emplace(Slot(open, key), entries_.size());
-  if (!added) entry.value = entries_[first->second].value;
+  keyed_.push_back({key, entries_.size()});
   entries_.push_back(entry);
   ++sections_[open].entryCount;
+}
+
+void OptionsText::IndexKeys() {
+  for (const Section& section : sections_) {
+    const auto begin = keyed_.begin() + static_cast<ptrdiff_t>(section.firstEntry);
+    const auto end = begin + static_cast<ptrdiff_t>(section.entryCount);
+    std::sort(begin, end, [](const KeyedEntry& a, const KeyedEntry& b) {
+      return a.key != b.key ? a.key < b.key : a.entry < b.entry;
+    });
+    // A key written twice in a section reads as its first value, in the listing too.
+    for (auto it = begin; it != end; ++it) {
+      if (it != begin && it[-1].key == it->key) entries_[it->entry].value = entries_[it[-1].entry].value;
+    }
+  }
 }
 
 void OptionsText::LinkParents() {
@@ -123,9 +138,12 @@ OptionsKey OptionsText::FindKey(std::string_view key) const {
 
 std::optional<std::string_view> OptionsText::Value(int section, OptionsKey key) const {
   if (section < 0 || key == OptionsKey::None) return std::nullopt;
-  const auto it = entryBySlot_.find(Slot(section, key));
-  if (it == entryBySlot_.end()) return std::nullopt;
-  return entries_[it->second].value;
+  const Section& s = sections_[section];
+  const auto begin = keyed_.begin() + static_cast<ptrdiff_t>(s.firstEntry);
+  const auto end = begin + static_cast<ptrdiff_t>(s.entryCount);
+  const auto it = std::lower_bound(begin, end, key, [](const KeyedEntry& e, OptionsKey k) { return e.key < k; });
+  if (it == end || it->key != key) return std::nullopt;
+  return entries_[it->entry].value;
 }
 
 std::string OptionsText::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {

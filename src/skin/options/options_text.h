@@ -96,12 +96,14 @@ class OptionsText {
   };
   using NoCaseMap = std::unordered_map<std::string_view, int, NoCaseHash, NoCaseEqual>;
 
+  struct KeyedEntry {
+    OptionsKey key;
+    size_t entry;
+  };
+
   void AddLine(std::string_view line, int& open);
+  void IndexKeys();
   void LinkParents();
-  // One number for a section and a key.
-  static uint64_t Slot(int section, OptionsKey key) {
-    return uint64_t{static_cast<uint32_t>(section)} << 32 | static_cast<uint32_t>(key);
-  }
 
   // The views point into this copy, which stays in place when the object moves.
   std::unique_ptr<const std::string> text_;
@@ -110,8 +112,9 @@ class OptionsText {
   std::vector<Entry> entries_;
   NoCaseMap sectionByName_;
   NoCaseMap keyByName_;  // to OptionsKey numbers
-  // The first entry of each key in each section, by Slot: numbers hash far faster than names.
-  std::unordered_map<uint64_t, size_t> entryBySlot_;
+  // Each section's entries again, in the same places, sorted by key number and then by position:
+  // a value is found by a binary search among its section's keys, with no hashing.
+  std::vector<KeyedEntry> keyed_;
 };
 
 // ASCII upper case, as the skin's names are compared.

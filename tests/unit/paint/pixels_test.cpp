@@ -18,6 +18,12 @@ TEST(MemBitmap, RowsArePaddedAndMayRunBottomUp) {
   EXPECT_EQ(bottomUp.Pixels().Row(2) + 2 * 16, bottomUp.Pixels().Row0);
   EXPECT_EQ(testing::PixelAt(topDown.Pixels(), 4, 2), clBlack);
 
+  // A bitmap that a decoder fills is laid out alike, its padding cleared (AddressSanitizer fills
+  // fresh memory with non-zero bytes, so a padding left as it came shows there).
+  TacMemBitmap toFill = TacMemBitmap::ToFill(5, 3, 3);
+  EXPECT_EQ(toFill.Pixels().RowDelta, 16);
+  for (int y = 0; y < 3; ++y) EXPECT_EQ(toFill.Row(y)[15], 0) << y;
+
   TacMemBitmap empty = NewBitmap24(-3, 4);
   EXPECT_EQ(empty.Width(), 0);
   EXPECT_FALSE(empty.Pixels().Is24Bit());
