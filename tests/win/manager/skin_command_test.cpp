@@ -1,7 +1,11 @@
 // Sending and probing skin commands: framework controls hear them through their window or their
 // message method, plain windows through sending, and the probes read both kinds of answer.
 #include <gtest/gtest.h>
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "framework/button.h"
 #include "framework/forms.h"
