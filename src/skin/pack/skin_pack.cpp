@@ -142,6 +142,9 @@ void TacSkinConvertor::UnpackFile(const std::string& fileName, bool freeSource) 
   {
     TFileStream file(fileName, FileMode::OpenRead, FileShare::DenyWrite);
     const int64_t size = file.Size();
+    if (size > kMaxPackFileSize) {
+      throw ESkinPackError(FormatText(SPackFileTooLarge, {std::to_string(size), std::to_string(kMaxPackFileSize)}));
+    }
     bytes->SetSize(size);
     file.ReadBuffer(bytes->Memory(), size);
   }

@@ -25,12 +25,16 @@ inline constexpr const char* SNotAPackedSkin = "Loaded data is not a packed skin
 // to at most kMaxPackUnpackedSize bytes.
 inline constexpr int32_t kMaxPackNameLength = 1024;
 inline constexpr int64_t kMaxPackUnpackedSize = int64_t{64} << 20;
+// A pack file is read whole into memory, so one larger than this is refused before any byte is
+// read: deflated entries are no larger than what they unpack to, save a few bytes each.
+inline constexpr int64_t kMaxPackFileSize = kMaxPackUnpackedSize;
 
 inline constexpr const char* SPackBadEntryCount = "The skin pack is damaged: it declares %s entries";
 inline constexpr const char* SPackBadNameLength = "The skin pack is damaged: an entry name of %s bytes";
 inline constexpr const char* SPackBadSize = "The skin pack is damaged: entry \"%s\" declares %s bytes";
 inline constexpr const char* SPackTooLarge = "The skin pack is too large: entry \"%s\" would unpack beyond %s bytes";
 inline constexpr const char* SPackExtraData = "The skin pack is damaged: entry \"%s\" holds more than its %s bytes";
+inline constexpr const char* SPackFileTooLarge = "The skin pack is too large: the file holds %s bytes, more than %s";
 inline constexpr const char* SPackTwoOptions = "The skin pack is damaged: it holds more than one \"Options.dat\"";
 
 // Exactly one entry of a pack is its options text: the one named "Options.dat" in any case.
@@ -71,7 +75,8 @@ class TacSkinConvertor {
   void Unpack();
   // Nothing happens when the file does not exist. Otherwise the entries are cleared, the whole
   // file becomes the source and is unpacked; with freeSource that source is freed afterwards,
-  // also when unpacking fails.
+  // also when unpacking fails. A file larger than kMaxPackFileSize raises ESkinPackError
+  // before it is read.
   void UnpackFile(const std::string& fileName, bool freeSource);
   // Frees the images (last to first), the options stream and a source this reader created; an
   // attached source is only let go.

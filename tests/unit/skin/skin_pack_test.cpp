@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <tuple>
@@ -297,6 +298,26 @@ TEST(SkinPackTest, UnpackFileFreesTheSourceAlsoWhenUnpackingFails) {
   TacSkinConvertor reader(nullptr);
 
   EXPECT_THROW(reader.UnpackFile(path, true), EReadError);
+  EXPECT_EQ(reader.Source(), nullptr);
+  EXPECT_EQ(reader.Options(), nullptr);
+}
+
+TEST(SkinPackTest, UnpackFileRefusesAFileLargerThanAnyPackBeforeReadingIt) {
+  test::TempDir folder;
+  const std::string path = folder.File("Huge.asz");
+  test::WriteFileBytes(path, PackBuilder().Add("Options.dat", test::AsBytes("o")).Build());
+  std::filesystem::resize_file(path, kMaxPackFileSize + 1);  // sparse: costs no disk
+  // Reading any byte of it would fail with "Stream read error".
+  test::FaultyFileSystem disk;
+  disk.readBudget = 0;
+  ScopedFileSystem scope(disk);
+  TacSkinConvertor reader(nullptr);
+  try {
+    reader.UnpackFile(path, true);
+    ADD_FAILURE() << "a huge file was taken";
+  } catch (const ESkinPackError& error) {
+    EXPECT_EQ(error.Message(), "The skin pack is too large: the file holds 67108865 bytes, more than 67108864");
+  }
   EXPECT_EQ(reader.Source(), nullptr);
   EXPECT_EQ(reader.Options(), nullptr);
 }
