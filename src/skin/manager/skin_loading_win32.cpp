@@ -6,7 +6,6 @@
 
 #include "base/errors.h"
 #include "base/os_file.h"
-#include "paint/color.h"
 #include "paint/shared_slots.h"
 #include "skin/image/skin_image_source.h"
 #include "skin/manager/pack_warning_win32.h"
@@ -23,22 +22,6 @@ namespace {
 
 constexpr const char* kOptionsFile = "Options.dat";
 constexpr const char* SOptionsUnreadable = "its \"Options.dat\" cannot be read";
-constexpr TColor kNoColour = -1;
-
-// First the hue turned, then the saturation changed; a setting of 0 leaves its part out, and
-// nothing at all is done when both are 0. No colour (-1) and the key colour stay as they are, so
-// that holes and unset colours keep their meaning.
-std::function<TColor(TColor)> ColourChange(int hueOffset, int saturation) {
-  if (hueOffset == 0 && saturation == 0) return nullptr;
-  // The amount towards grey: the negated setting, as a remainder with the dividend's sign.
-  const int towardsGrey = -saturation % 101;
-  return [hueOffset, towardsGrey](TColor color) {
-    if (color == kNoColour || color == clFuchsia) return color;
-    if (hueOffset != 0) color = ShiftHue(hueOffset, color);
-    if (towardsGrey != 0) color = ShiftSaturation(color, towardsGrey);
-    return color;
-  };
-}
 
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
@@ -166,7 +149,7 @@ void TsSkinManager::BuildTables(const std::function<void()>& load, SkinImageSour
       FolderImages looseFiles(skinFolder);
       model_->ApplyCommonSections(JoinLines(commonSections_), skinImages, looseFiles);
     }
-    if (const auto change = ColourChange(hueOffset_, saturation_)) model_->Recolour(change);
+    model_->ShiftColours(hueOffset_, saturation_);
   } catch (...) {
     ClearTables();
     throw;

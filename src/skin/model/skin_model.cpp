@@ -116,6 +116,18 @@ void SkinModel::Recolour(const std::function<TColor(TColor)>& change) {
   info_.BorderColor = change(info_.BorderColor);
 }
 
+void SkinModel::ShiftColours(int hueOffset, int saturation) {
+  constexpr TColor kNoColour = -1;
+  if (hueOffset != 0) {
+    Recolour([hueOffset](TColor color) { return color == kNoColour ? color : ShiftHue(hueOffset, color); });
+  }
+  // The amount towards grey: the negated setting, as a remainder with the dividend's sign.
+  const int towardsGrey = -saturation % 101;
+  if (towardsGrey != 0) {
+    Recolour([towardsGrey](TColor color) { return color == kNoColour ? color : ShiftSaturation(color, towardsGrey); });
+  }
+}
+
 void SkinModel::Reindex() {
   sectionIndex_.Clear();
   maskIndex_.Clear();

@@ -60,6 +60,13 @@ class SkinModel {
   // colours.
   void Recolour(const std::function<TColor(TColor)>& change);
 
+  // The skin manager's HueOffset and Saturation: first every colour's hue is turned by the
+  // degrees, then every colour moves away from its grey by the percent (towards it when
+  // negative). Each step is a Recolour of its own, so a pixel that the first step makes the key
+  // colour is a hole for the second. Colours other than pixels are shifted whatever they are,
+  // the key colour too; no colour (-1) stays none. A setting of 0 leaves its step out.
+  void ShiftColours(int hueOffset, int saturation);
+
   const std::vector<TsGeneralData>& Sections() const { return sections_; }
   const std::vector<TsMaskData>& Masks() const { return masks_; }
   const std::vector<TsPatternData>& Patterns() const { return patterns_; }

@@ -31,12 +31,12 @@ class SkinTables : public ::testing::Test {
   TOwned<TsSkinManager> manager;
 };
 
-TEST_F(SkinTables, HalfATurnOfHueMakesRedCyanAndLeavesGreysTheKeyColourAndNoColour) {
+TEST_F(SkinTables, HalfATurnOfHueMakesRedCyanAndLeavesGreysHolesAndNoColour) {
   ASSERT_EQ(Panel().GradientArray, (TsGradArray{{kRed, kOrange, 100, 0}}));
   manager->SetHueOffset(180);
 
   EXPECT_EQ(Panel().Color, kCyan);
-  EXPECT_EQ(Panel().HotColor, kKey);
+  EXPECT_EQ(Panel().HotColor, kGreen) << "a section colour turns, the key colour too";
   EXPECT_EQ(Panel().FontColor[0], kGrey);
   EXPECT_EQ(Panel().FontColor[1], 0xC86400) << "orange (200, 100, 0) turns to (0, 100, 200)";
   EXPECT_EQ(Panel().FontColor[2], -1);
@@ -57,16 +57,22 @@ TEST_F(SkinTables, HalfATurnOfHueMakesRedCyanAndLeavesGreysTheKeyColourAndNoColo
 }
 
 TEST_F(SkinTables, SaturationMovesColoursAwayFromGreyOrTowardsIt) {
+  // The key colour is already as far from its grey as it goes; towards it, it becomes a grey.
   const struct {
     int saturation;
     int32_t orange;
-  } cases[] = {{100, kOrangeSaturated}, {-100, kOrangeGreyed}, {0, kOrange}, {201, kOrangeSaturated}};
+    int32_t key;
+  } cases[] = {{100, kOrangeSaturated, kKey},
+               {-100, kOrangeGreyed, 0xAAAAAA},
+               {0, kOrange, kKey},
+               {201, kOrangeSaturated, kKey}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.saturation);
     manager->SetSaturation(c.saturation);
     EXPECT_EQ(Panel().FontColor[1], c.orange);
-    EXPECT_EQ(Panel().HotColor, kKey);
+    EXPECT_EQ(Panel().HotColor, c.key);
     EXPECT_EQ(manager->Skin().MasterBitmap().Pixel(1, 0), kGrey);
+    EXPECT_EQ(manager->Skin().MasterBitmap().Pixel(2, 0), kKey);
   }
 }
 
@@ -76,6 +82,19 @@ TEST_F(SkinTables, HueComesFirstThenSaturation) {
   // Cyan (0, 255, 255) greyed: the mean 170.
   EXPECT_EQ(Panel().Color, 0xAAAAAA);
   EXPECT_EQ(OwnBitmap().Pixel(0, 0), 0xAAAAAA);
+}
+
+TEST_F(SkinTables, APixelThatTheHueStepMakesTheKeyColourIsAHoleForTheSaturationStep) {
+  test::WriteFileBytes(
+      folder.File("Green.asz"),
+      PackFile(TestSkinOptions(), {{"Master.bmp", BmpFile(2, 1, {kGreen, kKey})}, {"Own.bmp", BmpFile(1, 1, {kRed})}}));
+  manager->SetSkinName("Green");
+  manager->SetSaturation(-50);
+  manager->SetHueOffset(180);
+  EXPECT_EQ(manager->Skin().MasterBitmap().Pixel(0, 0), kKey);
+  EXPECT_EQ(manager->Skin().MasterBitmap().Pixel(1, 0), kKey);
+  // The key colour of a section: turned to green, then half way towards its grey 85.
+  EXPECT_EQ(Panel().HotColor, 0x2AAA2A);
 }
 
 TEST_F(SkinTables, CommonSectionsAreLaidOverTheSkinWithoutTheirSpaces) {

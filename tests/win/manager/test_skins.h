@@ -18,6 +18,7 @@ using Bytes = std::vector<uint8_t>;
 
 inline constexpr int32_t kRed = 0x0000FF;
 inline constexpr int32_t kCyan = 0xFFFF00;
+inline constexpr int32_t kGreen = 0x00FF00;
 inline constexpr int32_t kGrey = 0x808080;
 inline constexpr int32_t kKey = 0xFF00FF;
 // Red 200, green 100, blue 0: saturation +100 makes it (255, 100, 0), -100 the grey 100.
