@@ -1,6 +1,8 @@
 #include "paint/dc_paint_win32.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "base/handles_win32.h"
@@ -21,6 +23,20 @@ void Fill(HDC dc, const TRect& r, const UniqueBrush& brush) {
   if (r.IsEmpty()) return;
   const RECT area = ToRECT(r);
   FillRect(dc, &area, brush.get());
+}
+
+TRect Intersection(const TRect& a, const TRect& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
+// A memory context can give and take pixels only where its bitmap has them; other contexts (a
+// window's, the screen's) are clipped by the system itself.
+TRect BitmapBounds(HDC dc) {
+  constexpr TRect kUnbounded{INT32_MIN / 4, INT32_MIN / 4, INT32_MAX / 4, INT32_MAX / 4};
+  if (GetObjectType(dc) != OBJ_MEMDC) return kUnbounded;
+  BITMAP bitmap{};
+  if (GetObjectW(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap) == 0) return kUnbounded;
+  return {0, 0, bitmap.bmWidth, std::abs(bitmap.bmHeight)};
 }
 
 }  // namespace
@@ -54,19 +70,21 @@ void DottedFocusFrame(HDC dc, const TRect& rect) {
 
 void CopyFrameStrips(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                      int border) {
-  const TRect whole{x, y, x + width, y + height};
   const TRect strips[4] = {
-      {x, y, x + border, y + height},                                    // left
-      {x + border, y, x + width, y + border},                            // top
-      {x + width - border, y + border, x + width, y + height},           // right
-      {x + border, y + height - border, x + width - border, y + height}  // bottom
+      {x, y, x + border, y + height},                                    // left, B x H
+      {x + border, y, x + border + width, y + border},                   // top, W x B
+      {x + width - border, y + border, x + width, y + border + height},  // right, B x H
+      {x + border, y + height - border, x + width, y + height}           // bottom, (W - B) x B
   };
+  // Where a strip reaches past either bitmap, only what both hold is copied.
+  const int toSourceX = sourceX - x, toSourceY = sourceY - y;
+  const TRect sourceBitmap = BitmapBounds(source);
+  const TRect readable{sourceBitmap.Left - toSourceX, sourceBitmap.Top - toSourceY, sourceBitmap.Right - toSourceX,
+                       sourceBitmap.Bottom - toSourceY};
   for (const TRect& strip : strips) {
-    const TRect r{std::max(strip.Left, whole.Left), std::max(strip.Top, whole.Top), std::min(strip.Right, whole.Right),
-                  std::min(strip.Bottom, whole.Bottom)};
+    const TRect r = Intersection(Intersection(strip, BitmapBounds(destination)), readable);
     if (r.IsEmpty()) continue;
-    BitBlt(destination, r.Left, r.Top, r.Width(), r.Height(), source, sourceX + (r.Left - x), sourceY + (r.Top - y),
-           SRCCOPY);
+    BitBlt(destination, r.Left, r.Top, r.Width(), r.Height(), source, r.Left + toSourceX, r.Top + toSourceY, SRCCOPY);
   }
 }
 

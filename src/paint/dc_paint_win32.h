@@ -19,10 +19,12 @@ void Bevel3DFrame(HDC dc, const TRect& rect, TColor light, int width, TColor dar
 // white pixel one step up and to the left of it.
 void DottedFocusFrame(HDC dc, const TRect& rect);
 
-// Copies the border strips, border pixels thick, of the width x height rectangle at (x, y) from
-// the same place of the source context at (sourceX, sourceY): the left strip, then the top, right
-// and bottom ones without the corners already copied. Nothing inside the border or outside the
-// rectangle is touched.
+// Copies the border strips, border pixels thick (B), of the width x height (W x H) rectangle at
+// (x, y) from the same place of the source context at (sourceX, sourceY), so that a frame is
+// repainted from a cache without touching what lies inside it: the left strip (B x H), the top
+// one from x + B (W x B), the right one at (x + W - B, y + B) (B x H) and the bottom one from
+// x + B ((W - B) x B). The top and right strips reach B pixels past the rectangle; of a memory
+// context only what its bitmap holds is read or written.
 void CopyFrameStrips(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                      int border);
 

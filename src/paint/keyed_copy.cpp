@@ -1,5 +1,6 @@
 #include "paint/keyed_copy.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "paint/copy_area.h"
@@ -62,8 +63,12 @@ void CopyRectKeyed(const TacPixels& destination, const TacPixels& source, int x,
 void CopyRectKeyedOverParent(const TacPixels& destination, const TacPixels& source, int x, int y, bool useParent,
                              const TacParentImage& parent, TColor key, const TRect& inclusiveSourceRect) {
   if (!destination.Is24Bit() || !source.Is24Bit()) return;
-  const TacCopyArea area = ClipCopyArea(FromInclusive(inclusiveSourceRect), source.Width, source.Height, x, y,
-                                        destination.Width, destination.Height);
+  // The rectangle is cut to the source first, and what remains is placed with its corner at
+  // (x, y): a left or top edge before the source does not move the picture.
+  TRect rect = FromInclusive(inclusiveSourceRect);
+  rect.Left = std::max(rect.Left, 0);
+  rect.Top = std::max(rect.Top, 0);
+  const TacCopyArea area = ClipCopyArea(rect, source.Width, source.Height, x, y, destination.Width, destination.Height);
   if (area.IsEmpty()) return;
   CopyArea(destination, source, area, key, UsableParent(useParent, parent), parent.X, parent.Y);
 }

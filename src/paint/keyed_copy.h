@@ -12,8 +12,9 @@ namespace sundrel {
 // Copies the whole source to (x, y) of the destination, skipping key pixels.
 void CopyKeyed(const TacPixels& destination, const TacPixels& source, int x, int y, TColor key);
 
-// The same for a part of the source: the rectangle (inclusive) is cut to the source bitmap, and its
-// pixel at offset (i, j) from the corner goes to (x + i, y + j) when that lies in the destination.
+// The same for a part of the source: the rectangle (inclusive) is cut to the source bitmap, and
+// the pixel at offset (i, j) from the corner of what remains goes to (x + i, y + j) when that
+// lies in the destination.
 void CopyRectKeyed(const TacPixels& destination, const TacPixels& source, int x, int y, TColor key,
                    const TRect& inclusiveSourceRect);
 

@@ -34,8 +34,9 @@ TEST(CopyRectKeyed, TakesAnInclusiveRectangleAndClipsBothBitmaps) {
       {0, 0, {0, 0, 1, 1}, {1, 2, 0, 4, 5, 0, 0, 0, 0}},   {1, 1, {1, 1, 2, 2}, {0, 0, 0, 0, 5, 6, 0, 8, 9}},
       {-1, 0, {0, 0, 2, 0}, {2, 3, 0, 0, 0, 0, 0, 0, 0}},   // cut at the destination's left
       {2, 2, {0, 0, 2, 2}, {0, 0, 0, 0, 0, 0, 0, 0, 1}},    // cut at its right and bottom
-      {0, 0, {-1, -1, 0, 0}, {0, 0, 0, 0, 1, 0, 0, 0, 0}},  // source corner outside: the rest keeps its place
-      {0, 0, {2, 2, 5, 5}, {9, 0, 0, 0, 0, 0, 0, 0, 0}},   {3, 0, {0, 0, 2, 2}, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {0, 0, {-1, -1, 0, 0}, {1, 0, 0, 0, 0, 0, 0, 0, 0}},  // source corner outside: what remains starts at x, y
+      {1, 0, {-2, 1, 0, 1}, {0, 4, 0, 0, 0, 0, 0, 0, 0}},  {0, 0, {2, 2, 5, 5}, {9, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {3, 0, {0, 0, 2, 2}, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
   };
   TacMemBitmap source = BitmapOf(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9});
   for (const Case& c : cases) {

@@ -79,26 +79,30 @@ TEST(DottedFocusFrame, EveryThirdEdgePixelBlackWithWhiteUpAndLeft) {
   EXPECT_EQ(Picture(canvas, 9, 7, {{clBlack, 'B'}, {clWhite, 'W'}, {kBack, '.'}}), expected);
 }
 
-TEST(CopyFrameStrips, CopiesTheBorderOnly) {
+TEST(CopyFrameStrips, CopiesTheBorderStripsWhereverTheBitmapsHaveThem) {
   DibCanvas source(10, 8, 24, false, kLight);
   DibCanvas destination(10, 8, 24, false, kBack);
   CopyFrameStrips(destination.Dc(), 1, 1, 8, 6, source.Dc(), 1, 1, 2);
+  // The top strip runs two pixels past the rectangle's right edge and the right strip two past
+  // its bottom, where the destination ends.
   const std::vector<std::string> expected{
       "..........",  //
-      ".LLLLLLLL.",  //
-      ".LLLLLLLL.",  //
+      ".LLLLLLLLL",  //
+      ".LLLLLLLLL",  //
       ".LL....LL.",  //
       ".LL....LL.",  //
       ".LLLLLLLL.",  //
       ".LLLLLLLL.",  //
-      "..........",  //
+      ".......LL.",  //
   };
   EXPECT_EQ(Picture(destination, 10, 8, {{kLight, 'L'}, {kBack, '.'}}), expected);
 
-  // A border wider than half the rectangle still stays inside it.
-  DibCanvas narrow(10, 8, 24, false, kBack);
-  CopyFrameStrips(narrow.Dc(), 1, 1, 3, 6, source.Dc(), 1, 1, 5);
-  EXPECT_EQ(Picture(narrow, 10, 8, {{kLight, 'L'}, {kBack, '.'}})[3], ".LLL......");
+  // Only what the source holds is read: a source of 6 x 5 gives nothing right of or below it.
+  DibCanvas small(6, 5, 24, false, kLight);
+  DibCanvas cut(10, 8, 24, false, kBack);
+  CopyFrameStrips(cut.Dc(), 1, 1, 8, 6, small.Dc(), 1, 1, 2);
+  EXPECT_EQ(Picture(cut, 10, 8, {{kLight, 'L'}, {kBack, '.'}})[1], ".LLLLL....");
+  EXPECT_EQ(Picture(cut, 10, 8, {{kLight, 'L'}, {kBack, '.'}})[5], "..........");
 }
 
 }  // namespace
