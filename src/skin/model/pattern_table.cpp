@@ -6,6 +6,9 @@ namespace sundrel {
 
 void AppendPatternRecord(std::string_view section, std::string_view key, std::string_view value, DecodedImages& images,
                          std::vector<TsPatternData>& patterns, std::vector<TsMaskData>& masks) {
+  // Most values are numbers and image references: without a dot they name no file, and cost no
+  // upper-cased copy.
+  if (value.find('.') == std::string_view::npos) return;
   const std::string file = UpperCase(value);
   if (file.find(".JPG") == std::string::npos && file.find(".JPEG") == std::string::npos) return;
   SharedPicture picture = images.Find(file);

@@ -12,13 +12,17 @@ constexpr int kOnPath = -3;
 }  // namespace
 
 InheritedValues::InheritedValues(const OptionsText& options) : options_(options) {
-  for (auto& byKey : suppliers_) byKey.resize(options.KeyCount());
+  for (auto& byKey : rows_) byKey.resize(options.KeyCount());
 }
 
 int InheritedValues::Supplier(int section, OptionsKey key, Kind kind) const {
   if (section < 0 || key == OptionsKey::None) return -1;
-  std::vector<int>& suppliers = suppliers_[kind][static_cast<size_t>(key)];
-  if (suppliers.empty()) suppliers.assign(options_.SectionCount(), kUnknown);
+  Row& row = rows_[kind][static_cast<size_t>(key)];
+  std::vector<int>& suppliers = row.supplier;
+  if (suppliers.empty()) {
+    suppliers.assign(options_.SectionCount(), kUnknown);
+    if (kind == kInteger) row.number.resize(suppliers.size());
+  }
 
   path_.clear();
   int found = -1;
@@ -28,9 +32,7 @@ int InheritedValues::Supplier(int section, OptionsKey key, Kind kind) const {
       found = suppliers[s];
       break;
     }
-    const auto value = options_.Value(s, key);
-    const bool given = value && (kind == kText ? *value != "?" : StrToIntDef(*value, -1) != -1);
-    if (given) {
+    if (Gives(s, key, kind, row)) {
       found = s;
       break;
     }
@@ -41,10 +43,19 @@ int InheritedValues::Supplier(int section, OptionsKey key, Kind kind) const {
   return found;
 }
 
+bool InheritedValues::Gives(int section, OptionsKey key, Kind kind, Row& row) const {
+  const auto value = options_.Value(section, key);
+  if (!value) return false;
+  if (kind == kText) return *value != "?";
+  const int32_t number = StrToIntDef(*value, -1);
+  row.number[section] = number;
+  return number != -1;
+}
+
 std::optional<int32_t> InheritedValues::Integer(int section, OptionsKey key) const {
   const int supplier = Supplier(section, key, kInteger);
   if (supplier < 0) return std::nullopt;
-  return StrToIntDef(*options_.Value(supplier, key), -1);
+  return rows_[kInteger][static_cast<size_t>(key)].number[supplier];
 }
 
 std::optional<std::string_view> InheritedValues::Text(int section, OptionsKey key) const {

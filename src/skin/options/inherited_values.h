@@ -24,14 +24,22 @@ class InheritedValues {
 
  private:
   enum Kind { kInteger, kText };
+  // What one key, asked as one kind, gives the sections: by section, the index of the section
+  // whose value it ends up with, or -1; for integers, also the value of each section that gives
+  // one, read once. Made when the key is first asked.
+  struct Row {
+    std::vector<int> supplier;
+    std::vector<int32_t> number;
+  };
   // Index of the section whose value the given one ends up with, or -1. Each answer is kept for
   // every section of the walked chain, so a long chain is walked once per key, not once per
   // section.
   int Supplier(int section, OptionsKey key, Kind kind) const;
+  // Whether the section gives the key itself; an integer it gives is kept in the row.
+  bool Gives(int section, OptionsKey key, Kind kind, Row& row) const;
 
   const OptionsText& options_;
-  // By kind, then by key number, then by section; a key's row is made when it is first asked.
-  mutable std::vector<std::vector<int>> suppliers_[2];
+  mutable std::vector<Row> rows_[2];  // by kind, then by key number
   mutable std::vector<int> path_;
 };
 
