@@ -1,6 +1,7 @@
 #include "skin/model/section_table.h"
 
 #include "base/int_parse.h"
+#include "skin/model/image_reference.h"
 #include "skin/options/inherited_values.h"
 
 namespace sundrel {
@@ -68,28 +69,157 @@ class SkinSectionValues final : public SectionValues {
   int section_;
 };
 
-void Store(std::optional<int32_t> value, int32_t& field) {
-  if (value) field = *value;
+// Bevels outside the known five are drawn as none.
+TsControlBevel KnownBevel(int32_t value) {
+  return value >= cbNone && value <= cbLoweredHard ? static_cast<TsControlBevel>(value) : cbNone;
 }
 
-void Store(std::optional<bool> value, bool& field) {
-  if (value) field = *value;
+// One key of a section, with the field of the loaded record and the field of the stored item
+// that hold its value: one table serves the options text, the common sections and the skins
+// stored unpacked alike.
+struct SectionField {
+  enum Kind {
+    kInteger,     // taken from the parents when not given
+    kOwnInteger,  // read from the section alone, where -1 is a value
+    kColor,       // as kInteger, resolved from a system colour
+    kBevel,       // as kInteger, one of the five bevels
+    kBoolean,     // taken from the parents when not given
+    kGradient,    // a gradient list as written (from the parents when not given), and parsed
+    kTextColor,   // one of the five text colours; the stored item writes all five in one text
+  };
+  SectionKey key;
+  Kind kind;
+  int32_t TsGeneralData::*integer = nullptr;
+  int32_t TsSkinGeneral::*storedInteger = nullptr;
+  TsControlBevel TsGeneralData::*bevel = nullptr;
+  TsControlBevel TsSkinGeneral::*storedBevel = nullptr;
+  bool TsGeneralData::*boolean = nullptr;
+  bool TsSkinGeneral::*storedBoolean = nullptr;
+  std::string TsGeneralData::*text = nullptr;
+  TsGradArray TsGeneralData::*gradient = nullptr;
+  std::string TsSkinGeneral::*storedText = nullptr;
+  std::array<TColor, 5> TsGeneralData::*textColors = nullptr;
+  size_t textColor = 0;  // which of the five
+};
+
+constexpr SectionField Integer(SectionKey key, int32_t TsGeneralData::*field, int32_t TsSkinGeneral::*stored,
+                               SectionField::Kind kind = SectionField::kInteger) {
+  return {.key = key, .kind = kind, .integer = field, .storedInteger = stored};
 }
 
-void Store(std::optional<std::string_view> value, std::string& field) {
-  if (value) field = *value;
+constexpr SectionField Bevel(SectionKey key, TsControlBevel TsGeneralData::*field,
+                             TsControlBevel TsSkinGeneral::*stored) {
+  return {.key = key, .kind = SectionField::kBevel, .bevel = field, .storedBevel = stored};
 }
 
-// The text colour and its four outline colours, whose keys follow each other from the first.
-void StoreTextColors(const SectionValues& values, SectionKey first, std::array<TColor, 5>& colors) {
-  for (size_t i = 0; i < colors.size(); ++i) {
-    Store(values.Integer(static_cast<SectionKey>(static_cast<size_t>(first) + i)), colors[i]);
+constexpr SectionField Boolean(SectionKey key, bool TsGeneralData::*field, bool TsSkinGeneral::*stored) {
+  return {.key = key, .kind = SectionField::kBoolean, .boolean = field, .storedBoolean = stored};
+}
+
+constexpr SectionField Gradient(SectionKey key, std::string TsGeneralData::*field, TsGradArray TsGeneralData::*steps,
+                                std::string TsSkinGeneral::*stored) {
+  return {.key = key, .kind = SectionField::kGradient, .text = field, .gradient = steps, .storedText = stored};
+}
+
+constexpr SectionField TextColor(SectionKey key, std::array<TColor, 5> TsGeneralData::*field, size_t which,
+                                 std::string TsSkinGeneral::*stored) {
+  return {.key = key, .kind = SectionField::kTextColor, .storedText = stored, .textColors = field, .textColor = which};
+}
+
+using G = TsGeneralData;
+using S = TsSkinGeneral;
+
+// In the order in which the keys are read.
+constexpr SectionField kSectionFields[] = {
+    Integer(SectionKey::Color, &G::Color, &S::Color, SectionField::kColor),
+    Bevel(SectionKey::Bevel, &G::Bevel, &S::Bevel),
+    Integer(SectionKey::ShadowBlur, &G::ShadowBlur, &S::ShadowBlur),
+    Integer(SectionKey::ShadowOffset, &G::ShadowOffset, &S::ShadowOffset),
+    Integer(SectionKey::ShadowColor, &G::ShadowColor, &S::ShadowColor, SectionField::kOwnInteger),
+    Integer(SectionKey::ShadowTransparency, &G::ShadowTransparency, &S::ShadowTransparency),
+    Boolean(SectionKey::ShadowEnabled, &G::ShadowEnabled, &S::ShadowEnabled),
+    Boolean(SectionKey::ReservedBoolean, &G::ReservedBoolean, &S::ReservedBoolean),
+    TextColor(SectionKey::FontColor, &G::FontColor, 0, &S::FontColor),
+    TextColor(SectionKey::TcLeft, &G::FontColor, 1, &S::FontColor),
+    TextColor(SectionKey::TcTop, &G::FontColor, 2, &S::FontColor),
+    TextColor(SectionKey::TcRight, &G::FontColor, 3, &S::FontColor),
+    TextColor(SectionKey::TcBottom, &G::FontColor, 4, &S::FontColor),
+    TextColor(SectionKey::HotFontColor, &G::HotFontColor, 0, &S::HotFontColor),
+    TextColor(SectionKey::HotTcLeft, &G::HotFontColor, 1, &S::HotFontColor),
+    TextColor(SectionKey::HotTcTop, &G::HotFontColor, 2, &S::HotFontColor),
+    TextColor(SectionKey::HotTcRight, &G::HotFontColor, 3, &S::HotFontColor),
+    TextColor(SectionKey::HotTcBottom, &G::HotFontColor, 4, &S::HotFontColor),
+    Integer(SectionKey::Transparency, &G::Transparency, &S::Transparency),
+    Integer(SectionKey::GradientPercent, &G::GradientPercent, &S::GradientPercent),
+    Integer(SectionKey::ImagePercent, &G::ImagePercent, &S::ImagePercent),
+    Gradient(SectionKey::GradientData, &G::GradientData, &G::GradientArray, &S::GradientData),
+    Boolean(SectionKey::ShowFocus, &G::ShowFocus, &S::ShowFocus),
+    Boolean(SectionKey::FadingEnabled, &G::FadingEnabled, &S::FadingEnabled),
+    Integer(SectionKey::FadingIntervalIn, &G::FadingIntervalIn, &S::FadingIntervalIn),
+    Integer(SectionKey::FadingIntervalOut, &G::FadingIntervalOut, &S::FadingIntervalOut),
+    Integer(SectionKey::FadingIterations, &G::FadingIterations, &S::FadingIterations),
+    Integer(SectionKey::HotColor, &G::HotColor, &S::HotColor),
+    Integer(SectionKey::HotTransparency, &G::HotTransparency, &S::HotTransparency),
+    Bevel(SectionKey::HotBevel, &G::HotBevel, &S::HotBevel),
+    Integer(SectionKey::HotGradientPercent, &G::HotGradientPercent, &S::HotGradientPercent),
+    Gradient(SectionKey::HotGradientData, &G::HotGradientData, &G::HotGradientArray, &S::HotGradientData),
+    Integer(SectionKey::HotImagePercent, &G::HotImagePercent, &S::HotImagePercent),
+    Integer(SectionKey::BorderColor1, &G::BorderColor1, &S::BorderColor1),
+    Integer(SectionKey::BorderColor2, &G::BorderColor2, &S::BorderColor2),
+};
+
+void ReadField(const SectionField& f, const SectionValues& values, const SystemColors& system, TsGeneralData& r) {
+  switch (f.kind) {
+    case SectionField::kInteger:
+    case SectionField::kColor:
+      if (const auto value = values.Integer(f.key)) r.*f.integer = *value;
+      if (f.kind == SectionField::kColor) r.*f.integer = ResolveColor(r.*f.integer, system);
+      break;
+    case SectionField::kOwnInteger:
+      if (const auto value = values.OwnInteger(f.key)) r.*f.integer = *value;
+      break;
+    case SectionField::kBevel:
+      if (const auto value = values.Integer(f.key)) r.*f.bevel = KnownBevel(*value);
+      break;
+    case SectionField::kBoolean:
+      if (const auto value = values.Boolean(f.key)) r.*f.boolean = *value;
+      break;
+    case SectionField::kGradient:
+      if (const auto value = values.Text(f.key)) r.*f.text = *value;
+      r.*f.gradient = GradientOf(r.*f.text);
+      break;
+    case SectionField::kTextColor:
+      if (const auto value = values.Integer(f.key)) (r.*f.textColors)[f.textColor] = *value;
+      break;
   }
 }
 
-// Bevels outside the known five are drawn as none.
-void StoreBevel(std::optional<int32_t> value, TsControlBevel& field) {
-  if (value) field = *value >= cbNone && *value <= cbLoweredHard ? static_cast<TsControlBevel>(*value) : cbNone;
+void CopyStoredField(const SectionField& f, const TsSkinGeneral& item, const SystemColors& system, TsGeneralData& r) {
+  switch (f.kind) {
+    case SectionField::kInteger:
+    case SectionField::kOwnInteger:
+      r.*f.integer = item.*f.storedInteger;
+      break;
+    case SectionField::kColor:
+      r.*f.integer = ResolveColor(item.*f.storedInteger, system);
+      break;
+    case SectionField::kBevel:
+      r.*f.bevel = KnownBevel(item.*f.storedBevel);
+      break;
+    case SectionField::kBoolean:
+      r.*f.boolean = item.*f.storedBoolean;
+      break;
+    case SectionField::kGradient:
+      r.*f.text = item.*f.storedText;
+      r.*f.gradient = GradientOf(r.*f.text);
+      break;
+    case SectionField::kTextColor: {
+      // "<text colour> <left> <top> <right> <bottom>"; colours not written stay as they are.
+      const std::vector<std::string_view> words = SplitWords(item.*f.storedText, " ");
+      if (f.textColor < words.size()) (r.*f.textColors)[f.textColor] = StrToInt(words[f.textColor]);
+      break;
+    }
+  }
 }
 
 }  // namespace
@@ -103,52 +233,19 @@ TsGradArray GradientOf(std::string_view text) {
 }
 
 TsGeneralData DefaultSectionRecord() {
+  return StoredSectionRecord(TsSkinGeneral(), ClassicSystemColors());
+}
+
+TsGeneralData StoredSectionRecord(const TsSkinGeneral& item, const SystemColors& system) {
   TsGeneralData record;
-  record.Color = 16777215;
-  record.ShadowBlur = 6;
-  record.ShadowOffset = 3;
-  record.ShadowTransparency = 50;
-  record.FontColor = {0, -1, -1, -1, -1};
-  record.HotFontColor = {0, -1, -1, -1, -1};
-  record.GradientData.assign(1, ' ');  // one blank: no gradient
-  record.FadingIntervalIn = 5;
-  record.FadingIntervalOut = 5;
-  record.FadingIterations = 5;
-  record.HotColor = 16777215;
+  record.ParentClass = item.ParentClass;
+  record.SectionName = item.SectionName;
+  for (const SectionField& field : kSectionFields) CopyStoredField(field, item, system, record);
   return record;
 }
 
-void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& r) {
-  Store(values.Integer(SectionKey::Color), r.Color);
-  r.Color = ResolveColor(r.Color, system);
-  StoreBevel(values.Integer(SectionKey::Bevel), r.Bevel);
-  Store(values.Integer(SectionKey::ShadowBlur), r.ShadowBlur);
-  Store(values.Integer(SectionKey::ShadowOffset), r.ShadowOffset);
-  Store(values.OwnInteger(SectionKey::ShadowColor), r.ShadowColor);
-  Store(values.Integer(SectionKey::ShadowTransparency), r.ShadowTransparency);
-  Store(values.Boolean(SectionKey::ShadowEnabled), r.ShadowEnabled);
-  Store(values.Boolean(SectionKey::ReservedBoolean), r.ReservedBoolean);
-  StoreTextColors(values, SectionKey::FontColor, r.FontColor);
-  StoreTextColors(values, SectionKey::HotFontColor, r.HotFontColor);
-  Store(values.Integer(SectionKey::Transparency), r.Transparency);
-  Store(values.Integer(SectionKey::GradientPercent), r.GradientPercent);
-  Store(values.Integer(SectionKey::ImagePercent), r.ImagePercent);
-  Store(values.Text(SectionKey::GradientData), r.GradientData);
-  r.GradientArray = GradientOf(r.GradientData);
-  Store(values.Boolean(SectionKey::ShowFocus), r.ShowFocus);
-  Store(values.Boolean(SectionKey::FadingEnabled), r.FadingEnabled);
-  Store(values.Integer(SectionKey::FadingIntervalIn), r.FadingIntervalIn);
-  Store(values.Integer(SectionKey::FadingIntervalOut), r.FadingIntervalOut);
-  Store(values.Integer(SectionKey::FadingIterations), r.FadingIterations);
-  Store(values.Integer(SectionKey::HotColor), r.HotColor);
-  Store(values.Integer(SectionKey::HotTransparency), r.HotTransparency);
-  StoreBevel(values.Integer(SectionKey::HotBevel), r.HotBevel);
-  Store(values.Integer(SectionKey::HotGradientPercent), r.HotGradientPercent);
-  Store(values.Text(SectionKey::HotGradientData), r.HotGradientData);
-  r.HotGradientArray = GradientOf(r.HotGradientData);
-  Store(values.Integer(SectionKey::HotImagePercent), r.HotImagePercent);
-  Store(values.Integer(SectionKey::BorderColor1), r.BorderColor1);
-  Store(values.Integer(SectionKey::BorderColor2), r.BorderColor2);
+void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& record) {
+  for (const SectionField& field : kSectionFields) ReadField(field, values, system, record);
 }
 
 void AppendSectionRecords(const OptionsText& options, const SystemColors& system,

@@ -11,6 +11,7 @@
 #include "skin/model/skin_records.h"
 #include "skin/model/system_colors.h"
 #include "skin/options/options_text.h"
+#include "skin/pack/stored_skins.h"
 
 namespace sundrel {
 
@@ -83,8 +84,14 @@ class SectionValues {
 // raises EConvertError.
 TsGradArray GradientOf(std::string_view text);
 
-// Every field at the default of its key.
+// Every field at the default of its key: the record of a section that gives none of them.
 TsGeneralData DefaultSectionRecord();
+
+// The record of a section stored unpacked in the program's resources, taken as it is (the item
+// is complete: nothing is inherited); COLOR is resolved from a system colour, the text colours
+// are read from their five integers and the gradient lists parsed. A number that is not a number
+// raises EConvertError.
+TsGeneralData StoredSectionRecord(const TsSkinGeneral& item, const SystemColors& system);
 
 // Sets every field whose key the values give, keys in their fixed order; COLOR is resolved
 // from a system colour and the gradient lists are parsed. A gradient item that is not a number

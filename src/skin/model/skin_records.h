@@ -37,8 +37,8 @@ struct TsGeneralData {
   TsControlBevel Bevel = cbNone;
   // [0] the text colour; [1]..[4] copies of the text one pixel to the left, above, to the right
   // and below, -1 for none.
-  std::array<TColor, 5> FontColor{};
-  std::array<TColor, 5> HotFontColor{};
+  std::array<TColor, 5> FontColor{0, -1, -1, -1, -1};
+  std::array<TColor, 5> HotFontColor{0, -1, -1, -1, -1};
   bool ReservedBoolean = false;
   int32_t ShadowBlur = 0;
   TColor ShadowColor = 0;
@@ -64,6 +64,7 @@ struct TsGeneralData {
   int32_t HotImagePercent = 0;
   TColor BorderColor1 = 0;
   TColor BorderColor2 = 0;
+  bool operator==(const TsGeneralData&) const = default;
 };
 
 // One image of a skin: a rectangle of the master bitmap, or a bitmap of its own, holding

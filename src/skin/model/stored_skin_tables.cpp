@@ -1,8 +1,5 @@
 #include "skin/model/stored_skin_tables.h"
 
-#include <algorithm>
-
-#include "base/int_parse.h"
 #include "skin/image/decoded_images.h"
 #include "skin/model/image_reference.h"
 #include "skin/model/mask_geometry.h"
@@ -65,48 +62,6 @@ const PictureBytes* PatternPicture(const TsSkinPatterns& items, const TsSkinPatt
   return nullptr;
 }
 
-// "<text colour> <left> <top> <right> <bottom>"; colours not written stay as they were.
-void ReadTextColors(std::string_view text, std::array<TColor, 5>& colors) {
-  const std::vector<std::string_view> words = SplitWords(text, " ");
-  for (size_t i = 0; i < std::min(words.size(), colors.size()); ++i) colors[i] = StrToInt(words[i]);
-}
-
-TsGeneralData SectionRecordOf(const TsSkinGeneral& item, const SystemColors& system) {
-  TsGeneralData r = DefaultSectionRecord();
-  r.ParentClass = item.ParentClass;
-  r.SectionName = item.SectionName;
-  r.Color = ResolveColor(item.Color, system);
-  r.Bevel = item.Bevel;
-  ReadTextColors(item.FontColor, r.FontColor);
-  ReadTextColors(item.HotFontColor, r.HotFontColor);
-  r.ReservedBoolean = item.ReservedBoolean;
-  r.ShadowBlur = item.ShadowBlur;
-  r.ShadowColor = item.ShadowColor;
-  r.ShadowEnabled = item.ShadowEnabled;
-  r.ShadowOffset = item.ShadowOffset;
-  r.ShadowTransparency = item.ShadowTransparency;
-  r.Transparency = item.Transparency;
-  r.GradientPercent = item.GradientPercent;
-  r.GradientData = item.GradientData;
-  r.GradientArray = GradientOf(item.GradientData);
-  r.ImagePercent = item.ImagePercent;
-  r.ShowFocus = item.ShowFocus;
-  r.FadingEnabled = item.FadingEnabled;
-  r.FadingIntervalIn = item.FadingIntervalIn;
-  r.FadingIntervalOut = item.FadingIntervalOut;
-  r.FadingIterations = item.FadingIterations;
-  r.HotColor = item.HotColor;
-  r.HotTransparency = item.HotTransparency;
-  r.HotBevel = item.HotBevel;
-  r.HotGradientPercent = item.HotGradientPercent;
-  r.HotGradientData = item.HotGradientData;
-  r.HotGradientArray = GradientOf(item.HotGradientData);
-  r.HotImagePercent = item.HotImagePercent;
-  r.BorderColor1 = item.BorderColor1;
-  r.BorderColor2 = item.BorderColor2;
-  return r;
-}
-
 }  // namespace
 
 SharedPicture StoredMasterBitmap(const TsStoredSkin& skin) {
@@ -128,7 +83,7 @@ void AppendStoredPatternRecords(const TsSkinPatterns& items, std::vector<TsPatte
 
 void AppendStoredSectionRecords(const TsSkinGenerals& items, const SystemColors& system,
                                 std::vector<TsGeneralData>& sections) {
-  for (int i = 0; i < items.Count(); ++i) sections.push_back(SectionRecordOf(items.Items(i), system));
+  for (int i = 0; i < items.Count(); ++i) sections.push_back(StoredSectionRecord(items.Items(i), system));
 }
 
 void ReadStoredSkinInformation(const TsStoredSkin& skin, TsSkinData& info) {

@@ -178,6 +178,67 @@ TEST(StoredSkinModel, SectionsAreTakenAsStored) {
   EXPECT_EQ(model.GetGlobalColor(), 15847088);
 }
 
+TEST(StoredSkinModel, AStoredSectionGivesTheRecordThatItsOptionsTextGives) {
+  // Every field with a value of its own, so that one that is left out or crossed shows.
+  TsStoredSkin skin;
+  TsSkinGeneral& item = AddSection(skin, "PANEL", "BASE");
+  item.Color = 1, item.Bevel = cbLoweredHard, item.ShadowBlur = 2, item.ShadowColor = 3, item.ShadowEnabled = true;
+  item.ReservedBoolean = true, item.ShadowOffset = 4, item.ShadowTransparency = 5;
+  item.FontColor = "6 7 8 9 10", item.HotFontColor = "11 12 13 14 15";
+  item.Transparency = 16, item.GradientPercent = 17, item.GradientData = "18;19;20;1;0", item.ImagePercent = 21;
+  item.ShowFocus = true, item.FadingEnabled = true, item.FadingIntervalIn = 22, item.FadingIntervalOut = 23;
+  item.FadingIterations = 24, item.HotColor = 25, item.HotTransparency = 26, item.HotBevel = cbRaisedSoft;
+  item.HotGradientPercent = 27, item.HotGradientData = "28;29;30;0;0", item.HotImagePercent = 31;
+  item.BorderColor1 = 32, item.BorderColor2 = 33;
+  const char* const written =
+      "[PANEL]\nPARENTCLASS=BASE\nCOLOR=1\nBEVEL=4\nSHADOWBLUR=2\nSHADOWCOLOR=3\nSHADOWENABLED=TRUE\n"
+      "RESERVEDBOOLEAN=TRUE\nSHADOWOFFSET=4\nSHADOWTRANSPARENCY=5\nFONTCOLOR=6\nTCLEFT=7\nTCTOP=8\nTCRIGHT=9\n"
+      "TCBOTTOM=10\nHOTFONTCOLOR=11\nHOTTCLEFT=12\nHOTTCTOP=13\nHOTTCRIGHT=14\nHOTTCBOTTOM=15\nTRANSPARENCY=16\n"
+      "GRADIENTPERCENT=17\nGRADIENTDATA=18;19;20;1;0\nIMAGEPERCENT=21\nSHOWFOCUS=TRUE\nFADINGENABLED=TRUE\n"
+      "FADINGINTERVALIN=22\nFADINGINTERVALOUT=23\nFADINGITERATIONS=24\nHOTCOLOR=25\nHOTTRANSPARENCY=26\n"
+      "HOTBEVEL=1\nHOTGRADIENTPERCENT=27\nHOTGRADIENTDATA=28;29;30;0;0\nHOTIMAGEPERCENT=31\nBORDERCOLOR1=32\n"
+      "BORDERCOLOR2=33\n";
+  PackedImages noImages({});
+  SkinModel fromText;
+  fromText.Load(written, noImages);
+  const SkinModel stored = LoadedStoredSkin(skin);
+  const TsGeneralData expected{.ParentClass = "BASE",
+                               .SectionName = "PANEL",
+                               .Color = 1,
+                               .Bevel = cbLoweredHard,
+                               .FontColor = {6, 7, 8, 9, 10},
+                               .HotFontColor = {11, 12, 13, 14, 15},
+                               .ReservedBoolean = true,
+                               .ShadowBlur = 2,
+                               .ShadowColor = 3,
+                               .ShadowEnabled = true,
+                               .ShadowOffset = 4,
+                               .ShadowTransparency = 5,
+                               .Transparency = 16,
+                               .GradientPercent = 17,
+                               .GradientData = "18;19;20;1;0",
+                               .GradientArray = {{18, 19, 20, gdHorizontal}},
+                               .ImagePercent = 21,
+                               .ShowFocus = true,
+                               .FadingEnabled = true,
+                               .FadingIntervalIn = 22,
+                               .FadingIntervalOut = 23,
+                               .FadingIterations = 24,
+                               .HotColor = 25,
+                               .HotTransparency = 26,
+                               .HotBevel = cbRaisedSoft,
+                               .HotGradientPercent = 27,
+                               .HotGradientData = "28;29;30;0;0",
+                               .HotGradientArray = {{28, 29, 30, gdVertical}},
+                               .HotImagePercent = 31,
+                               .BorderColor1 = 32,
+                               .BorderColor2 = 33};
+  ASSERT_EQ(stored.Sections().size(), 1u);
+  EXPECT_EQ(stored.Sections()[0], expected);
+  ASSERT_EQ(fromText.Sections().size(), 1u);
+  EXPECT_EQ(fromText.Sections()[0], expected);
+}
+
 TEST(StoredSkinModel, SkinInformationAndCachedIndexes) {
   PackedImages noImages({});
   SkinModel model;
