@@ -154,6 +154,8 @@ void TsSkinManager::BuildTables(const std::function<void()>& load, SkinImageSour
     ClearTables();
     throw;
   }
+  const std::vector<std::string>& leftOut = model_->Warnings();
+  if (!leftOut.empty()) ShowPackWarning(FormatText(SSkinImagesLeftOut, {skinName_, JoinLines(leftOut)}));
 }
 
 void TsSkinManager::ClearTables() {

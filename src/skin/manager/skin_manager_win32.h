@@ -44,6 +44,7 @@ inline constexpr const char* kSkinManagerVersion = "5.40";
 inline constexpr const char* kNoSkinInfo = "N/A";
 inline constexpr const char* SSkinNotLoaded = "The skin \"%s\" could not be loaded: %s";
 inline constexpr const char* SPackWithoutOptions = "the pack holds no \"Options.dat\"";
+inline constexpr const char* SSkinImagesLeftOut = "The skin \"%s\" is shown without some of its images:\r\n%s";
 
 class TsSkinManager : public TComponent {
  public:
@@ -168,7 +169,8 @@ class TsSkinManager : public TComponent {
   // user why already. When it fails either way, the internal skin is loaded instead.
   void LoadExternal(const std::string& where, const std::function<bool()>& load);
   // Builds the tables with `load`, lays the common sections over them (their images taken from
-  // skinImages or the skin folder) and applies hue and saturation. A failure leaves no tables.
+  // skinImages or the skin folder) and applies hue and saturation. A failure leaves no tables;
+  // images that were left out are told in a "Warning" box.
   void BuildTables(const std::function<void()>& load, SkinImageSource& skinImages, const std::string& skinFolder);
   std::string ResolvedDirectory() const;
   void ClearTables();

@@ -89,15 +89,16 @@ void SkinModel::ApplyCommonSections(std::string_view text, SkinImageSource& skin
     DecodedImages files(looseFiles);
     DecodedImages pictures(skinImages);
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
-      if (SameTextNoCase(section, "GLOBALINFO")) return;
+      if (SameTextNoCase(section, "GLOBALINFO") || !MayNameImage(section, key)) return;
       if (value.find('#') == std::string_view::npos || MasterBitmap().Empty()) {
         AppendWholeFileRecord(section, key, value, files, masks_);
       } else if (value != "#") {
-        AppendBracketedRecord(section, key, value, masks_);
+        AppendImageOrWarn(
+            section, key, [&] { AppendBracketedRecord(section, key, value, masks_); }, warnings_);
       }
     });
     common.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
-      AppendPatternRecord(section, key, value, pictures, patterns_, masks_);
+      if (MayNameImage(section, key)) AppendPatternRecord(section, key, value, pictures, patterns_, masks_);
     });
   });
 }

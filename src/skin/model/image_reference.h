@@ -1,6 +1,6 @@
 // The forms in which an options value names an image, read into mask records (without their
 // bitmaps). Numbers that are not numbers raise EConvertError "'<text>' is not a valid integer
-// value", which ends the loading of the skin.
+// value", which costs the image of that key (AppendImageOrWarn of mask_table.h).
 //
 //   glyph      "@0049@0210@0097@0246@3@1"                          fixed positions
 //   border     "^0000^0000^0081^0054^0000^0000^0000^0000^3^1^5^0"  fixed positions

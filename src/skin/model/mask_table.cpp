@@ -1,7 +1,10 @@
 #include "skin/model/mask_table.h"
 
+#include "base/errors.h"
 #include "skin/model/image_reference.h"
 #include "skin/model/mask_geometry.h"
+#include "skin/model/section_table.h"
+#include "skin/model/skin_info.h"
 
 namespace sundrel {
 
@@ -52,11 +55,21 @@ void AppendImageRecord(std::string_view section, std::string_view key, std::stri
   }
 }
 
-bool IsMasterBitmapKey(std::string_view section, std::string_view key) {
-  return SameTextNoCase(section, "GLOBALINFO") && SameTextNoCase(key, "MASTERBITMAP");
+}  // namespace
+
+bool MayNameImage(std::string_view section, std::string_view key) {
+  if (IsSectionKey(key)) return false;
+  return !(SameTextNoCase(section, "GLOBALINFO") && IsSkinInformationKey(key));
 }
 
-}  // namespace
+void AppendImageOrWarn(std::string_view section, std::string_view key, const std::function<void()>& append,
+                       std::vector<std::string>& warnings) {
+  try {
+    append();
+  } catch (const EConvertError& error) {
+    warnings.push_back(FormatText(SImageLeftOut, {std::string(key), std::string(section), error.Message()}));
+  }
+}
 
 TsMaskData MaskWithOwnImage(SharedPicture picture) {
   TsMaskData record;
@@ -96,9 +109,12 @@ void AppendBracketedRecord(std::string_view section, std::string_view key, std::
   masks.push_back(std::move(record));
 }
 
-void AppendMaskRecords(const OptionsText& options, DecodedImages& images, std::vector<TsMaskData>& masks) {
+void AppendMaskRecords(const OptionsText& options, DecodedImages& images, std::vector<TsMaskData>& masks,
+                       std::vector<std::string>& warnings) {
   options.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
-    if (!IsMasterBitmapKey(section, key)) AppendImageRecord(section, key, value, images, masks);
+    if (!MayNameImage(section, key)) return;
+    AppendImageOrWarn(
+        section, key, [&] { AppendImageRecord(section, key, value, images, masks); }, warnings);
   });
 }
 

@@ -28,7 +28,7 @@ void AppendPatternRecord(std::string_view section, std::string_view key, std::st
 void AppendPatternRecords(const OptionsText& options, DecodedImages& images, std::vector<TsPatternData>& patterns,
                           std::vector<TsMaskData>& masks) {
   options.ForEachValue([&](std::string_view section, std::string_view key, std::string_view value) {
-    AppendPatternRecord(section, key, value, images, patterns, masks);
+    if (MayNameImage(section, key)) AppendPatternRecord(section, key, value, images, patterns, masks);
   });
 }
 

@@ -18,7 +18,7 @@ inline constexpr int64_t kMinPatternPixels = 90000;
 void AppendPatternRecord(std::string_view section, std::string_view key, std::string_view value, DecodedImages& images,
                          std::vector<TsPatternData>& patterns, std::vector<TsMaskData>& masks);
 
-// The same for every key of every listed section, in file order.
+// The same for every key of every listed section that may name an image, in file order.
 void AppendPatternRecords(const OptionsText& options, DecodedImages& images, std::vector<TsPatternData>& patterns,
                           std::vector<TsMaskData>& masks);
 

@@ -244,6 +244,14 @@ TsGeneralData StoredSectionRecord(const TsSkinGeneral& item, const SystemColors&
   return record;
 }
 
+bool IsSectionKey(std::string_view key) {
+  if (SameTextNoCase(key, "PARENTCLASS")) return true;
+  for (std::string_view name : kSectionKeyNames) {
+    if (SameTextNoCase(key, name)) return true;
+  }
+  return false;
+}
+
 void ReadSectionKeys(const SectionValues& values, const SystemColors& system, TsGeneralData& record) {
   for (const SectionField& field : kSectionFields) ReadField(field, values, system, record);
 }

@@ -93,6 +93,9 @@ TsGeneralData DefaultSectionRecord();
 // raises EConvertError.
 TsGeneralData StoredSectionRecord(const TsSkinGeneral& item, const SystemColors& system);
 
+// Whether a section's record reads the key (or it is "PARENTCLASS"), in any case.
+bool IsSectionKey(std::string_view key);
+
 // Sets every field whose key the values give, keys in their fixed order; COLOR is resolved
 // from a system colour and the gradient lists are parsed. A gradient item that is not a number
 // raises EConvertError and leaves the record half read.

@@ -15,4 +15,13 @@ void ReadSkinInformation(const OptionsText& options, TsSkinData& info) {
   info.BorderColor = options.ReadInteger(kSection, "BORDERCOLOR", 0);
 }
 
+bool IsSkinInformationKey(std::string_view key) {
+  for (const std::string_view known :
+       {"VERSION", "AUTHOR", "DESCRIPTION", "SHADOW1COLOR", "SHADOW1OFFSET", "SHADOW1BLUR", "SHADOW1TRANSPARENCY",
+        "BISPACE", "BORDERCOLOR", "MASTERBITMAP", "SUID"}) {
+    if (SameTextNoCase(key, known)) return true;
+  }
+  return false;
+}
+
 }  // namespace sundrel

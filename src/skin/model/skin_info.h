@@ -11,4 +11,8 @@ namespace sundrel {
 // "SHADOW1TRANSPARENCY" must be integers: EConvertError otherwise.
 void ReadSkinInformation(const OptionsText& options, TsSkinData& info);
 
+// Whether "GLOBALINFO" gives the skin information in the key (or the master bitmap's file, or the
+// skin's identifier, which nothing reads), in any case.
+bool IsSkinInformationKey(std::string_view key);
+
 }  // namespace sundrel

@@ -69,7 +69,7 @@ void SkinModel::Load(std::string_view optionsText, SkinImageSource& images) {
     const OptionsText options(optionsText);
     DecodedImages pictures(images);
     master_ = LoadMasterBitmap(options, pictures);
-    AppendMaskRecords(options, pictures, masks_);
+    AppendMaskRecords(options, pictures, masks_, warnings_);
     AppendPatternRecords(options, pictures, patterns_, masks_);
     AppendSectionRecords(options, system_, sections_);
     ReadSkinInformation(options, info_);
@@ -92,6 +92,7 @@ void SkinModel::Clear() {
   masks_.clear();
   patterns_.clear();
   master_.reset();
+  warnings_.clear();
   // What the next skin does not say must not be left over from this one.
   TsSkinData blank;
   blank.SkinFolder = std::move(info_.SkinFolder);

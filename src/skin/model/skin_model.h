@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,9 +29,10 @@ class SkinModel {
 
   // Empties the tables, then builds from the options text and the skin's images, in this order:
   // the mask table with the master bitmap, the pattern table (which may add texture masks), the
-  // section table, the skin information and the cached indexes. A value that must be a number
-  // and is not ends the building with EConvertError; what was built before it stays, and every
-  // lookup answers from it.
+  // section table, the skin information and the cached indexes. An image value with a number
+  // that is not a number costs only that image (see Warnings). Any other value that must be a
+  // number and is not ends the building with EConvertError; what was built before it stays, and
+  // every lookup answers from it.
   void Load(std::string_view optionsText, SkinImageSource& images);
   // The same for a pack that the reader has unpacked (the stored skin's Data, or an ".asz"
   // file): its "Options.dat" and its image entries. A reader that holds no options text gives
@@ -50,9 +52,13 @@ class SkinModel {
   // patterns (taken from skinImages, like the skin's own).
   void ApplyCommonSections(std::string_view text, SkinImageSource& skinImages, SkinImageSource& looseFiles);
 
-  // Empties the tables, frees the master bitmap and sets the skin information back to its
-  // defaults, except SkinFolder and Active; every lookup then answers -1.
+  // Empties the tables and the warnings, frees the master bitmap and sets the skin information
+  // back to its defaults, except SkinFolder and Active; every lookup then answers -1.
   void Clear();
+
+  // Why images of the skin (and of the common sections laid over it) were left out, one line
+  // each, since the last Load or Clear.
+  const std::vector<std::string>& Warnings() const { return warnings_; }
 
   // Gives every colour of the skin through change: the master bitmap's and the mask bitmaps'
   // pixels (not clFuchsia holes, not greys; each picture once, however many records share it), the sections' fill, hot
@@ -131,6 +137,7 @@ class SkinModel {
   SharedPicture master_;
   TsSkinData info_;
   CachedIndexes indexes_;
+  std::vector<std::string> warnings_;
   NameIndex sectionIndex_;
   NamePairIndex maskIndex_;
   NamePairIndex textureIndex_;

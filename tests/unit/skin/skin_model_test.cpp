@@ -345,18 +345,68 @@ TEST(SkinModel, ANumberThatIsNotANumberEndsTheLoadKeepingWhatWasBuilt) {
   EXPECT_EQ(model.Masks().size(), 12u);
   EXPECT_EQ(model.GetMaskIndex(model.GetSkinIndex("COMBOBOX"), "COMBOBOX", "BORDERSMASK"), 1);
 
-  const std::string badImage =
-      "[A]\nBORDERSMASK=^0000^0000^0030^0030^0000^0000^0000^0000^1^0^1^0\n"
-      "[B]\nBORDERSMASK=^0000^0000^00x0^0030^0000^0000^0000^0000^1^0^1^0\n"
-      "[C]\nBORDERSMASK=^0000^0000^0030^0030^0000^0000^0000^0000^1^0^1^0\n";
-  EXPECT_THROW(model.Load(badImage, images), EConvertError);
-  EXPECT_EQ(model.Masks().size(), 1u);
-  EXPECT_EQ(model.GetMaskIndexDirect("A", "BORDERSMASK"), 0);
-  EXPECT_TRUE(model.Sections().empty());
+  // A gradient stops the sections: the ones before it stay, nothing of the skin before does.
+  EXPECT_THROW(model.Load("[A]\nCOLOR=1\n[B]\nGRADIENTDATA=1;2;x;4;5\n", images), EConvertError);
+  EXPECT_EQ(model.Sections().size(), 1u);
+  EXPECT_TRUE(model.Masks().empty());
   EXPECT_TRUE(model.Patterns().empty());
   EXPECT_EQ(model.Indexes().GlobalInfo, -1);
-  EXPECT_EQ(model.SkinInfo().Author, "");  // nothing left over from the skin before
+  EXPECT_EQ(model.SkinInfo().Author, "");
   EXPECT_EQ(model.SkinInfo().Shadow1Blur, -1);
+}
+
+TEST(SkinModel, OnlyKeysThatMayNameAnImageAreReadAsImagesAndABadOneCostsOnlyItself) {
+  Fixture fixture;
+  PackedImages images = fixture.Images();
+  const std::string border = "^0000^0000^0030^0030^0000^0000^0000^0000^1^0^1^0";
+  const struct {
+    const char* name;
+    std::string options;
+    std::vector<std::pair<const char*, const char*>> masks;  // section and key of each record
+    std::vector<std::string> warnings;
+  } cases[] = {
+      {"a \"#\" in the skin's texts",
+       "[GLOBALINFO]\nDESCRIPTION=Skin #1 blue\nAUTHOR=#(1,2,3,4)(5,6)\nSUID=@1\n[A]\nPARENTCLASS=#B\n"
+       "GRADIENTDATA= \nBORDERSMASK=" +
+           border + "\n",
+       {{"A", "BORDERSMASK"}},
+       {}},
+      {"a fixed field that is not a number",
+       "[A]\nBORDERSMASK=" + border +
+           "\n[B]\nBORDERSMASK=^0000^0000^00x0^0030^0000^0000^0000^0000^1^0^1^0\n"
+           "[C]\nBORDERSMASK=" +
+           border + "\n",
+       {{"A", "BORDERSMASK"}, {"C", "BORDERSMASK"}},
+       {"The image \"BORDERSMASK\" of [B] was left out: '00x0' is not a valid integer value"}},
+      {"a bracketed value that is not a rectangle",
+       "[A]\nNOTE=Skin #1 blue\nFRAME=#(0,0,30,20)(3,1,4)\n",
+       {{"A", "FRAME"}},
+       {"The image \"NOTE\" of [A] was left out: '#1' is not a valid integer value"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SkinModel model;
+    model.Load(c.options, images);
+    std::vector<std::pair<std::string, std::string>> masks;
+    for (const TsMaskData& mask : model.Masks()) masks.emplace_back(mask.SectionName, mask.PropertyName);
+    EXPECT_EQ(masks, (std::vector<std::pair<std::string, std::string>>(c.masks.begin(), c.masks.end())));
+    EXPECT_EQ(model.Warnings(), c.warnings);
+    EXPECT_EQ(model.Indexes().GlobalInfo, model.GetSkinIndex("GLOBALINFO")) << "the load went to its end";
+  }
+
+  SkinModel model;
+  model.Load(cases[0].options, images);
+  EXPECT_EQ(model.SkinInfo().Description, "Skin #1 blue");
+
+  // The same in the common sections, over a skin with a master bitmap.
+  model.Load(kOptions, images);
+  const size_t masks = model.Masks().size();
+  model.ApplyCommonSections("[D]\nFRAME=#(0,0,x,20)(3,1)\nCOLOR=#1\nBOX=#(0,0,30,20)(3,1)\n", images, images);
+  EXPECT_GE(model.GetSkinIndex("D"), 0);
+  EXPECT_EQ(model.Masks().size(), masks + 1);
+  EXPECT_GE(model.GetMaskIndexDirect("D", "BOX"), 0);
+  EXPECT_EQ(model.Warnings(),
+            std::vector<std::string>{"The image \"FRAME\" of [D] was left out: 'x' is not a valid integer value"});
 }
 
 TEST(SkinModel, PackEntriesAreFoundByTheirUpperCasedName) {

@@ -339,6 +339,23 @@ TEST_F(SkinManagerTest, APackThatFailsLeavesTheInternalSkinAndTellsWhy) {
   }
 }
 
+TEST_F(SkinManagerTest, AnImageThatCannotBeReadIsLeftOutWithAWarningAndTheSkinStays) {
+  TsSkinManager* manager = NewManager();
+  const std::string options = testing::TestSkinOptions() + "[EXTRA]\r\nFRAME=#(0,0,x,1)(1,0)\r\n";
+  test::WriteFileBytes(skins.File("Odd.asz"),
+                       testing::PackFile(options, {{"Master.bmp", testing::BmpFile(3, 1, {testing::kRed, 0, 0})},
+                                                   {"Own.bmp", testing::BmpFile(1, 1, {testing::kRed})}}));
+  WarningBoxes boxes;
+  manager->SetSkinName("Odd");
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The skin \"Odd\" is shown without some of its images:\r\n"
+                                                    "The image \"FRAME\" of [EXTRA] was left out: 'x' is not a valid "
+                                                    "integer value\r\n"});
+  EXPECT_EQ(manager->SkinName(), "Odd");
+  EXPECT_EQ(manager->SkinInfo(), "7.25");
+  EXPECT_GE(manager->GetMaskIndexDirect("PANEL", "BORDERSMASK"), 0);
+  EXPECT_EQ(manager->GetMaskIndexDirect("EXTRA", "FRAME"), -1);
+}
+
 TEST_F(SkinManagerTest, TheFlagsAreRaisedWhileTheSkinChangesAndClearedOnEveryWayOut) {
   TsSkinManager* manager = NewManager();
   std::vector<std::string> seen;
