@@ -8,12 +8,19 @@
 #include "paint/shared_slots.h"
 #include "skin/manager/broadcast_win32.h"
 #include "skin/manager/form_provider_link_win32.h"
+#include "skin/manager/skin_change_animation_win32.h"
 #include "skin/manager/skin_command_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 
 namespace {
+
+// Systems before Windows Vista show a skin change in frames and redo the forms' regions; later
+// ones show it at once.
+bool BeforeVista() {
+  return LOBYTE(LOWORD(GetVersion())) < 6;
+}
 
 // The windows of the visible top-level forms whose provider paints the manager's skin.
 std::vector<HWND> FormsPaintedBy(const TsSkinManager* manager) {
@@ -37,11 +44,21 @@ class FormRedrawPause {
   FormRedrawPause(const FormRedrawPause&) = delete;
   FormRedrawPause& operator=(const FormRedrawPause&) = delete;
 
+  // Each form shows its new picture through the animation (when one was handed over).
+  void Animate(int durationCode) {
+    const TSkinChangeAnimation animation = SkinChangeAnimation();
+    if (animation == nullptr) return;
+    for (HWND window : windows_) {
+      if (auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(window))) animation(form, durationCode);
+    }
+  }
+
   void Resume() {
     for (HWND window : std::exchange(windows_, {})) {
       auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(window));
       if (form == nullptr) continue;  // gone meanwhile
       SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+      if (BeforeVista()) SetWindowRgn(window, nullptr, FALSE);
       if (TacFormProviderLink* link = FormProviderLink(form)) link->UpdateRegion();
       RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
@@ -77,7 +94,8 @@ void TsSkinManager::RefreshSkin() {
   BroadcastToForms(SMC_STOP_FADING, self);
   FormRedrawPause pause(RedrawsForms() ? FormsPaintedBy(this) : std::vector<HWND>{});
   BroadcastToForms(SMC_REFRESH, self);
-  // Windows 7 and later show the change without intermediate frames: the forms simply redraw.
+  const TacSkinChanging& changing = animEffects_.SkinChanging;
+  if (changing.Active) pause.Animate(BeforeVista() ? changing.Time : 0);
   pause.Resume();
 }
 

@@ -8,12 +8,12 @@ LRESULT SendSkinCommand(HWND window, int code, LPARAM lParam, int flag) {
   return SendMessageW(window, SM_SKINCMD, SkinCommandWParam(code, flag), lParam);
 }
 
-LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam) {
+LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam, int flag) {
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     if (!windowed->HandleAllocated() || windowed->IsDestroying()) return 0;
-    return SendSkinCommand(windowed->Handle(), code, lParam);
+    return SendSkinCommand(windowed->Handle(), code, lParam, flag);
   }
-  return control->Perform(SM_SKINCMD, SkinCommandWParam(code), lParam);
+  return control->Perform(SM_SKINCMD, SkinCommandWParam(code, flag), lParam);
 }
 
 TacParentImage AskParentImage(HWND window) {

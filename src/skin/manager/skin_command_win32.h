@@ -75,7 +75,7 @@ LRESULT SendSkinCommand(HWND window, int code, LPARAM lParam = 0, int flag = 0);
 
 // Windowed controls hear the command through their window, but only when it exists and the
 // control is not being destroyed (0 otherwise); windowless controls through their message method.
-LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam = 0);
+LRESULT SendSkinCommandToControl(TControl* control, int code, LPARAM lParam = 0, int flag = 0);
 
 // SMC_GET_CACHE: the picture that the window lends, or a record that is not Ready when it lends
 // none. The slot is cleared for the question and gets its value from before afterwards.

@@ -22,6 +22,7 @@
 #include "skin/manager/broadcast_win32.h"
 #include "skin/manager/form_provider_link_win32.h"
 #include "skin/manager/internal_skin_win32.h"
+#include "skin/manager/skin_change_animation_win32.h"
 #include "skin/manager/skin_command_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 #include "skin_command_records.h"
@@ -413,8 +414,11 @@ TEST_F(SkinManagerTest, FormsOfTheManagerStopRedrawingWhileTheSkinIsAnnounced) {
   auto* foreignProvider = new TFakeProvider(foreign, nullptr);
 
   manager->AnnounceSkin();
-  EXPECT_EQ(provider->events, (std::vector<std::string>{"redraw off", "command 1", "command 16", "redraw off",
-                                                        "command 3", "redraw on", "region"}));
+  // The skin change animation (linked in with the skinned controls) turns redrawing off and on
+  // around its own picture before the form redraws for good.
+  EXPECT_EQ(provider->events,
+            (std::vector<std::string>{"redraw off", "command 1", "command 16", "redraw off", "command 3", "redraw off",
+                                      "redraw on", "redraw on", "region"}));
   EXPECT_EQ(foreignProvider->events, (std::vector<std::string>{"command 1", "command 16", "command 3"}));
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
 
@@ -426,6 +430,43 @@ TEST_F(SkinManagerTest, FormsOfTheManagerStopRedrawingWhileTheSkinIsAnnounced) {
   EXPECT_THROW(manager->AnnounceSkin(), Exception);
   EXPECT_EQ(provider->events, (std::vector<std::string>{"redraw off", "command 1", "redraw on", "region"}));
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+// What the stand-in animation was asked to show.
+std::vector<std::string>* animationEvents = nullptr;
+std::vector<TCustomForm*> animatedForms;
+
+TEST_F(SkinManagerTest, ARefreshShowsEachFormOfTheManagerThroughTheAnimationHandedOver) {
+  TsSkinManager* manager = NewManager();
+  manager->SetSkinName(kTidewater);
+  manager->AnimEffects().SkinChanging.Time = 40;
+  form->Show();
+  auto* provider = new TFakeProvider(form, manager);
+  TForm* foreign = application->CreateForm<TForm>();
+  foreign->Show();
+  new TFakeProvider(foreign, nullptr);
+  animationEvents = &provider->events;
+  animatedForms.clear();
+  const TSkinChangeAnimation previous = SkinChangeAnimation();
+  SetSkinChangeAnimation([](TCustomForm* shown, int durationCode) {
+    animatedForms.push_back(shown);
+    animationEvents->push_back("animate " + std::to_string(durationCode));
+  });
+
+  manager->RefreshSkin();
+  // Systems from Windows Vista on show the change at once.
+  const int durationCode = LOBYTE(LOWORD(GetVersion())) < 6 ? 40 : 0;
+  EXPECT_EQ(provider->events,
+            (std::vector<std::string>{"command 16", "redraw off", "command 3",
+                                      "animate " + std::to_string(durationCode), "redraw on", "region"}));
+  EXPECT_EQ(animatedForms, std::vector<TCustomForm*>{form}) << "only the forms of this manager";
+
+  provider->events.clear();
+  manager->AnimEffects().SkinChanging.Active = false;
+  manager->RefreshSkin();
+  EXPECT_EQ(provider->events,
+            (std::vector<std::string>{"command 16", "redraw off", "command 3", "redraw on", "region"}));
+  SetSkinChangeAnimation(previous);
 }
 
 }  // namespace
