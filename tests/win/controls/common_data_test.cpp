@@ -57,6 +57,28 @@ TEST_F(CommonDataTest, ANewSectionTellsTheControlWhetherItIsSkinnedNow) {
                               {Command("panel", SMC_SKIN_REMOVED, Param(manager), sent)}));
 }
 
+TEST_F(CommonDataTest, AnotherManagerAndAnUpdateAreToldToTheControl) {
+  auto* other = new TsSkinManager(form);  // no skin
+  auto* panel = ChildOf<TSkinnedPanel>(form, "panel");
+  TMessageRecorder log = SkinCommandRecorder();
+  log.Watch(*panel, "panel");
+
+  panel->data.SetSkinManager(other);
+  EXPECT_EQ(panel->data.SkinIndex, -1);
+  panel->data.SetSkinManager(manager);
+  EXPECT_EQ(panel->data.SkinManager(), nullptr) << "the default manager is not stored";
+  EXPECT_EQ(panel->data.SkinIndex, manager->GetSkinIndex("PANEL"));
+  panel->data.BeginUpdate();
+  EXPECT_TRUE(panel->data.Updating);
+  panel->data.EndUpdate();
+  EXPECT_FALSE(panel->data.Updating);
+
+  EXPECT_TRUE(SequenceMatches(
+      log.Entries(),
+      {Command("panel", SMC_SKIN_REMOVED, Param(other), sent), Command("panel", SMC_REFRESH, Param(manager), sent),
+       Command("panel", SMC_BEGIN_UPDATE, 0, sent), Command("panel", SMC_END_UPDATE, 0, sent)}));
+}
+
 TEST_F(CommonDataTest, LoadingWithoutASectionTakesTheSectionOfTheControlKind) {
   struct Case {
     int kind;
