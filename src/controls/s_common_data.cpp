@@ -135,8 +135,9 @@ void TsCommonData::ApplyNativeColors() {
 
 void TsCommonData::Loaded() {
   if (skinSection_.empty()) {
-    const std::string section = DefaultSectionOfKind(ControlKind);
-    skinSection_ = UpperCase(section.empty() ? ownerObject_->ClassName() : section);
+    std::string section = DefaultSectionOfKind(ControlKind);
+    if (section.empty() && ownerObject_ != nullptr) section = ownerObject_->ClassName();
+    skinSection_ = UpperCase(section);
   }
   UpdateIndexes();
   if (!IsSkinned()) return;

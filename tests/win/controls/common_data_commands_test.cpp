@@ -192,5 +192,41 @@ TEST_F(SkinCommandAnswers, ABackgroundChangePassesThroughSeeThroughControlsToThe
   EXPECT_TRUE(SequenceMatches(log.Entries(), {Command("inGlass", SMC_BG_CHANGED, 0, performed)}));
 }
 
+TEST_F(SkinCommandAnswers, MovingOrResizingTellsWhoseBackgroundChanged) {
+  auto* outer = ChildOf<TSkinnedPanel>(form, "gradient");
+  outer->data.ControlKind = kKindButton;
+  outer->SetBounds(0, 0, 100, 80);
+  auto* glass = ChildOf<TSkinnedPanel>(outer, "glass");
+  glass->data.ControlKind = kKindButton;
+  auto* opaque = ChildOf<TSkinnedPanel>(outer, "button");
+  opaque->data.ControlKind = kKindButton;
+  auto* graphic = ChildOf<TSkinnedGraphic>(outer, "button");
+  auto* pinned = ChildOf<TSkinnedPanel>(outer, "button");
+  pinned->SetAnchors(akLeft | akTop | akRight);
+  TMessageRecorder log = SkinCommandRecorder();
+  for (auto [control, name] : {std::pair<TControl*, const char*>{glass, "glass"},
+                               {opaque, "opaque"},
+                               {graphic, "graphic"},
+                               {pinned, "pinned"}}) {
+    log.Watch(*control, name);
+  }
+  const auto redrawNow = [](const char* name, unsigned how) {
+    return TRecordedMessage{name, SM_SKINCMD, how | wparam | lparam, SkinCommandWParam(SMC_BG_CHANGED, 1), 0};
+  };
+
+  // The glass shows the gradient behind it, so moving it changes its picture; the opaque
+  // button's picture stays.
+  glass->SetBounds(5, 5, 20, 20);
+  opaque->SetBounds(30, 5, 20, 20);
+  EXPECT_TRUE(SequenceMatches(OnlyCommand(log.Entries(), SMC_BG_CHANGED), {redrawNow("glass", sent)}));
+
+  // A gradient stretches with its control: the children that keep their place on its left and
+  // top stand on another part of it now.
+  log.Clear();
+  outer->SetBounds(0, 0, 120, 90);
+  EXPECT_TRUE(SequenceMatches(OnlyCommand(log.Entries(), SMC_BG_CHANGED),
+                              {redrawNow("glass", sent), redrawNow("opaque", sent), redrawNow("graphic", performed)}));
+}
+
 }  // namespace
 }  // namespace sundrel
