@@ -17,7 +17,20 @@ namespace {
 using namespace sundrel::testing;
 using namespace sundrel::testing::message_flags;
 
-using SkinCommandAnswers = SkinDataTest;
+class SkinCommandAnswers : public SkinDataTest {
+ protected:
+  // Over a gradient the glass shows its parent's picture; the opaque button does not.
+  struct OverGradient {
+    TSkinnedPanel* outer;
+    TSkinnedPanel* glass;
+    TSkinnedPanel* opaque;
+  };
+  OverGradient ControlsOverGradient() {
+    TSkinnedPanel* outer = ButtonLikeChild(form, "gradient");
+    outer->SetBounds(0, 0, 100, 80);
+    return {outer, ButtonLikeChild(outer, "glass"), ButtonLikeChild(outer, "button")};
+  }
+};
 
 TEST_F(SkinCommandAnswers, SkinSetRemovedAndRefreshAreHeededOnlyFromTheControlsOwnManager) {
   auto* other = new TsSkinManager(form);
@@ -105,10 +118,8 @@ TEST_F(SkinCommandAnswers, TheBackgroundKindOfAFullyTransparentControlIsItsParen
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.outerSection);
-    auto* outer = ChildOf<TSkinnedPanel>(form, c.outerSection);
-    outer->data.ControlKind = kKindButton;
-    auto* glass = ChildOf<TSkinnedPanel>(outer, "glass");
-    glass->data.ControlKind = kKindButton;
+    TSkinnedPanel* outer = ButtonLikeChild(form, c.outerSection);
+    TSkinnedPanel* glass = ButtonLikeChild(outer, "glass");
     TMessageRecorder log = SkinCommandRecorder();
     log.Watch(*glass, "glass");
     log.Watch(*outer, "outer", parent);
@@ -170,13 +181,7 @@ TEST_F(SkinCommandAnswers, TheColourAnswerMixesWithTheParentsColourByTransparenc
 }
 
 TEST_F(SkinCommandAnswers, ABackgroundChangePassesThroughSeeThroughControlsToTheirChildren) {
-  // Over a gradient the glass shows its parent's picture; the opaque button does not.
-  auto* outer = ChildOf<TSkinnedPanel>(form, "gradient");
-  outer->data.ControlKind = kKindButton;
-  auto* glass = ChildOf<TSkinnedPanel>(outer, "glass");
-  glass->data.ControlKind = kKindButton;
-  auto* opaque = ChildOf<TSkinnedPanel>(outer, "button");
-  opaque->data.ControlKind = kKindButton;
+  const auto [outer, glass, opaque] = ControlsOverGradient();
   auto* inGlass = ChildOf<TSkinnedGraphic>(glass, "button");
   auto* inOpaque = ChildOf<TSkinnedGraphic>(opaque, "button");
   for (TsCommonData* data : {&glass->data, &opaque->data}) data->BGChanged = false;
@@ -193,13 +198,7 @@ TEST_F(SkinCommandAnswers, ABackgroundChangePassesThroughSeeThroughControlsToThe
 }
 
 TEST_F(SkinCommandAnswers, MovingOrResizingTellsWhoseBackgroundChanged) {
-  auto* outer = ChildOf<TSkinnedPanel>(form, "gradient");
-  outer->data.ControlKind = kKindButton;
-  outer->SetBounds(0, 0, 100, 80);
-  auto* glass = ChildOf<TSkinnedPanel>(outer, "glass");
-  glass->data.ControlKind = kKindButton;
-  auto* opaque = ChildOf<TSkinnedPanel>(outer, "button");
-  opaque->data.ControlKind = kKindButton;
+  const auto [outer, glass, opaque] = ControlsOverGradient();
   auto* graphic = ChildOf<TSkinnedGraphic>(outer, "button");
   auto* pinned = ChildOf<TSkinnedPanel>(outer, "button");
   pinned->SetAnchors(akLeft | akTop | akRight);

@@ -56,6 +56,13 @@ T* ChildOf(TWinControl* parent, const std::string& section = "") {
   return child;
 }
 
+// A windowed control of a kind that is neither a container nor edit-like.
+inline TSkinnedPanel* ButtonLikeChild(TWinControl* parent, const std::string& section) {
+  auto* child = ChildOf<TSkinnedPanel>(parent, section);
+  child->data.ControlKind = kKindButton;
+  return child;
+}
+
 // A form with a manager whose skin is the test skin (the default manager while it lives).
 class SkinDataTest : public FrameworkTest {
  protected:
