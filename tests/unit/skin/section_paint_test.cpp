@@ -39,27 +39,20 @@ test::Bytes Master() {
 }
 
 std::string Options() {
-  const std::string colour = std::to_string(kColour), grad = std::to_string(kGrad) + ";" + std::to_string(kGrad);
-  return "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n"
-         "[SHADED]\nCOLOR=" +
-         colour + "\nGRADIENTPERCENT=40\nGRADIENTDATA=" + grad +
-         ";100;0;0\n"
-         "[MIXED]\nCOLOR=" +
-         colour + "\nIMAGEPERCENT=50\nGRADIENTPERCENT=50\nGRADIENTDATA=" + grad +
-         ";100;0;0\nPATTERN=~0000~0000~0002~0001~00~0\n"
-         "[MASKED]\nCOLOR=" +
-         colour + "\nHOTCOLOR=" + std::to_string(kHot) +
-         "\nPATTERN=~0000~0000~0002~0002~10~1\nHOTPATTERN=~0000~0000~0002~0002~10~1\n"
-         "[SEETHROUGH]\nCOLOR=" +
-         colour +
-         "\nTRANSPARENCY=100\n"
-         "[HALF]\nCOLOR=" +
-         colour +
-         "\nTRANSPARENCY=30\n"
-         "[HOTFRAME]\nCOLOR=" +
-         colour + "\nHOTCOLOR=" + std::to_string(kHot) +
-         "\nBORDERSMASK=^0002^0000^0005^0003^0001^0001^0001^0001^1^0^2^0\n"
-         "IMGTOPLEFT=@0005@0000@0007@0001@1@0\nIMGBTMRIGHT=@0005@0000@0007@0001@1@0\n";
+  const std::string colour = "COLOR=" + std::to_string(kColour) + "\n";
+  const std::string hot = "HOTCOLOR=" + std::to_string(kHot) + "\n";
+  const std::string gradient = std::to_string(kGrad) + ";" + std::to_string(kGrad) + ";100;0;0\n";
+  std::string text = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n";
+  text += "[SHADED]\n" + colour + "GRADIENTPERCENT=40\nGRADIENTDATA=" + gradient;
+  text += "[MIXED]\n" + colour + "IMAGEPERCENT=50\nGRADIENTPERCENT=50\nGRADIENTDATA=" + gradient;
+  text += "PATTERN=~0000~0000~0002~0001~00~0\n";
+  text += "[MASKED]\n" + colour + hot;
+  text += "PATTERN=~0000~0000~0002~0002~10~1\nHOTPATTERN=~0000~0000~0002~0002~10~1\n";
+  text += "[SEETHROUGH]\n" + colour + "TRANSPARENCY=100\nHOTTRANSPARENCY=100\n";
+  text += "[HALF]\n" + colour + "TRANSPARENCY=30\n";
+  text += "[HOTFRAME]\n" + colour + hot + "BORDERSMASK=^0002^0000^0005^0003^0001^0001^0001^0001^1^0^2^0\n";
+  text += "IMGTOPLEFT=@0005@0000@0007@0001@1@0\nIMGBTMRIGHT=@0005@0000@0007@0001@1@0\n";
+  return text;
 }
 
 const SkinModel& Skin() {
@@ -108,6 +101,7 @@ TEST_F(SectionPaint, ColourGradientAndTextureMixByTheirShares) {
   struct Case {
     const char* section;
     std::function<TColor(int x, int y)> expected;
+    int texture = -1;  // given by the owner; -1: the section's own "PATTERN"
   };
   const Case cases[] = {
       // Gradient 40 percent, no image: the gradient shaded 40 percent towards the colour.
@@ -119,9 +113,14 @@ TEST_F(SectionPaint, ColourGradientAndTextureMixByTheirShares) {
          const TColor texture = x % 2 == 0 ? kTex1 : kTex2;
          return x == 5 ? texture : Merged(texture, kGrad, 127);
        }},
+      // A given index that names no image is no texture, and the section's own is not looked up:
+      // the gradient alone.
+      {"MIXED", [](int, int) { return kGrad; }, 99},
   };
   for (const Case& c : cases) {
-    PaintSectionBackground(Skin(), Section(c.section), Whole());
+    TacSectionRef section = Section(c.section);
+    section.TextureIndex = c.texture;
+    PaintSectionBackground(Skin(), section, Whole());
     for (int y = 0; y < 4; ++y) {
       for (int x = 0; x < 6; ++x) {
         ASSERT_EQ(bitmap.Pixel(x, y), c.expected(x, y)) << c.section << " at " << x << ", " << y;
@@ -215,6 +214,18 @@ TEST_F(SectionPaint, NothingIsPaintedWithoutASectionOrWhereRDoesNotFit) {
     PaintSection(Skin(), {c.skinIndex, "HOTFRAME"}, target, true);
     PaintControlPicture(Skin(), {{c.skinIndex, "HOTFRAME"}, 0}, {}, target, true, true);
     EXPECT_EQ(testing::AllPixels(pixels), std::vector<TColor>(24, kBlank)) << c.what;
+  }
+}
+
+TEST_F(SectionPaint, AScrollPartShowsTheParentWhateverTheBackFillAndTakesTheBorderItIsGiven) {
+  const int frame = Skin().GetMaskIndex(Skin().GetSkinIndex("HOTFRAME"), "HOTFRAME", "BORDERSMASK");
+  const SlotScope<TColor> backFill(Shared().BackFillColor, kBackFill);
+  PaintScrollPart(Skin(), Section("SEETHROUGH"), frame, {bitmap.Pixels(), {0, 0, 6, 4}, {2, 3}, 1, Ready()}, false);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 6; ++x) {
+      const bool edge = x == 0 || y == 0 || x == 5 || y == 3;
+      ASSERT_EQ(bitmap.Pixel(x, y), edge ? kEdge : parent.Pixel(2 + x, 3 + y)) << x << ", " << y;
+    }
   }
 }
 
