@@ -50,6 +50,7 @@ std::string Options() {
   text += "PATTERN=~0000~0000~0002~0002~10~1\nHOTPATTERN=~0000~0000~0002~0002~10~1\n";
   text += "[SEETHROUGH]\n" + colour + "TRANSPARENCY=100\nHOTTRANSPARENCY=100\n";
   text += "[HALF]\n" + colour + "TRANSPARENCY=30\n";
+  text += "[PATTERNED]\n" + colour + "IMAGEPERCENT=100\nPATTERN=PICTURE.JPG\n";
   text += "[HOTFRAME]\n" + colour + hot + "BORDERSMASK=^0002^0000^0005^0003^0001^0001^0001^0001^1^0^2^0\n";
   text += "IMGTOPLEFT=@0005@0000@0007@0001@1@0\nIMGBTMRIGHT=@0005@0000@0007@0001@1@0\n";
   return text;
@@ -58,7 +59,9 @@ std::string Options() {
 const SkinModel& Skin() {
   static const SkinModel model = [] {
     const test::Bytes master = Master();
-    PackedImages images({{"Master.bmp", master}});
+    // Large enough to be kept whole in the pattern table.
+    const test::Bytes picture = test::MakeJpeg(300, 300, [](int x, int y) { return RGBColor(x % 256, y % 256, 90); });
+    PackedImages images({{"Master.bmp", master}, {"Picture.jpg", picture}});
     SkinModel loaded;
     loaded.Load(Options(), images);
     return loaded;
@@ -113,6 +116,8 @@ TEST_F(SectionPaint, ColourGradientAndTextureMixByTheirShares) {
          const TColor texture = x % 2 == 0 ? kTex1 : kTex2;
          return x == 5 ? texture : Merged(texture, kGrad, 127);
        }},
+      // A picture of the pattern table, tiled from the corner.
+      {"PATTERNED", [](int x, int y) { return Skin().Patterns().at(0).Image->Pixel(x, y); }},
       // A given index that names no image is no texture, and the section's own is not looked up:
       // the gradient alone.
       {"MIXED", [](int, int) { return kGrad; }, 99},
