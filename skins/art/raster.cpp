@@ -1,11 +1,11 @@
 #include "raster.h"
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <stdexcept>
+
+#include "png/png_writer.h"
 
 namespace tidewater {
 
@@ -296,38 +296,14 @@ void Picture::Save(const std::string& path) const {
 }
 
 void Picture::SavePng(const std::string& path, int scale) const {
-  const uint32_t width = static_cast<uint32_t>(width_ * scale), height = static_cast<uint32_t>(height_ * scale);
-  std::vector<uint8_t> raw;
-  for (uint32_t y = 0; y < height; ++y) {
-    raw.push_back(0);  // no filter
+  const int width = width_ * scale, height = height_ * scale;
+  std::vector<uint8_t> rgb;
+  rgb.reserve(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
     const uint8_t* row = &rgb_[static_cast<size_t>(y / scale) * width_ * 3];
-    for (uint32_t x = 0; x < width; ++x) raw.insert(raw.end(), row + x / scale * 3, row + x / scale * 3 + 3);
+    for (int x = 0; x < width; ++x) rgb.insert(rgb.end(), row + x / scale * 3, row + x / scale * 3 + 3);
   }
-  uLongf packedLength = compressBound(static_cast<uLong>(raw.size()));
-  std::vector<uint8_t> packed(packedLength);
-  compress2(packed.data(), &packedLength, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION);
-  packed.resize(packedLength);
-
-  std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  auto chunk = [&file](const char* type, const std::vector<uint8_t>& data) {
-    for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<uint8_t>(data.size() >> shift));
-    const size_t start = file.size();
-    file.insert(file.end(), type, type + 4);
-    file.insert(file.end(), data.begin(), data.end());
-    const uLong crc = crc32(0, &file[start], static_cast<uInt>(file.size() - start));
-    for (int shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<uint8_t>(crc >> shift));
-  };
-  std::vector<uint8_t> header;
-  for (const uint32_t v : {width, height}) {
-    for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<uint8_t>(v >> shift));
-  }
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits per channel, colour, no interlace
-  chunk("IHDR", header);
-  chunk("IDAT", packed);
-  chunk("IEND", {});
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  if (!out) throw std::runtime_error("cannot write " + path);
+  sundrel::WritePng(path, width, height, rgb);
 }
 
 }  // namespace tidewater

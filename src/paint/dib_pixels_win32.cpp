@@ -51,4 +51,23 @@ TacPixels PixelsOfDibSection(HBITMAP bitmap) {
   return pixels;
 }
 
+void CopyPixelsToDC(HDC dc, int x, int y, const TacPixels& pixels) {
+  const ptrdiff_t stride = (3 * static_cast<ptrdiff_t>(pixels.Width) + 3) & ~ptrdiff_t{3};
+  if (!pixels.Is24Bit() || pixels.Width <= 0 || pixels.Height <= 0 ||
+      (pixels.RowDelta != stride && pixels.RowDelta != -stride)) {
+    return;
+  }
+  const bool topDown = pixels.RowDelta > 0;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = pixels.Width;
+  info.bmiHeader.biHeight = topDown ? -pixels.Height : pixels.Height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  // The block starts with the row that lies lowest in memory.
+  const uint8_t* block = topDown ? pixels.Row0 : pixels.Row(pixels.Height - 1);
+  SetDIBitsToDevice(dc, x, y, pixels.Width, pixels.Height, 0, 0, 0, pixels.Height, block, &info, DIB_RGB_COLORS);
+}
+
 }  // namespace sundrel

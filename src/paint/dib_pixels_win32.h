@@ -1,4 +1,5 @@
-// The pixel code's view of a DIB section, so that the same loops run on screen bitmaps.
+// The pixel code's view of a DIB section, so that the same loops run on screen bitmaps, and the
+// pixel code's bitmaps put on device contexts.
 #pragma once
 
 #include <windows.h>
@@ -11,5 +12,9 @@ namespace sundrel {
 // flushing GDI's pending drawing into it. Any other bitmap gives an empty view. The view is valid
 // while the bitmap exists.
 TacPixels PixelsOfDibSection(HBITMAP bitmap);
+
+// Copies a 24-bit bitmap whose rows lie in one block padded to 4 bytes (as TacMemBitmap keeps
+// them, either way up) to the context with its top-left corner at (x, y). Other views copy nothing.
+void CopyPixelsToDC(HDC dc, int x, int y, const TacPixels& pixels);
 
 }  // namespace sundrel

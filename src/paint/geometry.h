@@ -10,6 +10,7 @@ namespace sundrel {
 struct TPoint {
   int32_t X = 0;
   int32_t Y = 0;
+  bool operator==(const TPoint&) const = default;
 };
 
 struct TRect {

@@ -4,6 +4,7 @@
 #include "paint/gradient.h"
 #include "paint/gradient_mesh.h"
 #include "paint/rounding.h"
+#include "paint/solid_fill.h"
 
 namespace sundrel {
 
@@ -42,14 +43,6 @@ int ShareOf(const TsGradStep& step) {
   return std::clamp(step.Percent, 0, 100);
 }
 
-// Writes count pixels of one colour; 16 pixels fill exactly three 16-byte blocks.
-void FillPixels(uint8_t* p, int count, const uint8_t* bgr) {
-  uint8_t block[48];
-  for (int i = 0; i < 48; i += 3) std::memcpy(block + i, bgr, 3);
-  for (; count >= 16; count -= 16, p += 48) std::memcpy(p, block, 48);
-  std::memcpy(p, block, 3 * count);
-}
-
 void PaintVertical(const TacPixels& bitmap, const TRect& r, const TsGradArray& steps) {
   const int lastRow = r.Bottom - 1;
   int current = r.Top;
@@ -67,7 +60,7 @@ void PaintVertical(const TacPixels& bitmap, const TRect& r, const TsGradArray& s
     uint8_t bgr[3];
     for (int y = start; y <= end; ++y) {
       color.Next(bgr);
-      FillPixels(bitmap.Row(y) + 3 * r.Left, r.Width(), bgr);
+      FillRun(bitmap.Row(y) + 3 * r.Left, r.Width(), bgr);
     }
   }
 }

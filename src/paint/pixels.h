@@ -71,6 +71,12 @@ class TacMemBitmap {
   TacPixels pixels_;
 };
 
+// A view of a bitmap that is only read from (skin pictures shared between records): the view type
+// has no read-only form.
+inline TacPixels ReadOnlyView(const TacMemBitmap& bitmap) {
+  return const_cast<TacMemBitmap&>(bitmap).Pixels();
+}
+
 TacMemBitmap NewBitmap24(int width, int height);
 TacMemBitmap NewBitmap32(int width, int height);
 

@@ -11,7 +11,7 @@
 
 #include "base/utf.h"
 #include "framework_test_support.h"
-#include "png_writer.h"
+#include "png/png_writer.h"
 
 namespace sundrel::e2e {
 

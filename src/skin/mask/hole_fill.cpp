@@ -1,8 +1,10 @@
 #include "skin/mask/hole_fill.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "paint/fast_access.h"
+#include "paint/solid_fill.h"
 
 namespace sundrel {
 
@@ -55,9 +57,24 @@ void TacHoleFill::Apply(uint8_t* pixel, int x, int y) const {
 void TacHoleFill::FillRect(const TacPixels& bitmap, const TRect& rect) const {
   if (!bitmap.Is24Bit() || KeepsDestination()) return;
   const TRect area = ClipToSize(rect, bitmap.Width, bitmap.Height);
-  for (int y = area.Top; y < area.Bottom; ++y) {
-    uint8_t* d = bitmap.Row(y) + 3 * area.Left;
-    for (int x = area.Left; x < area.Right; ++x, d += 3) Apply(d, x, y);
+  if (area.IsEmpty()) return;
+  if (kind_ == Kind::Colour) {
+    for (int y = area.Top; y < area.Bottom; ++y) FillRun(bitmap.Row(y) + 3 * area.Left, area.Width(), colour_);
+    return;
+  }
+  // Whole parent backgrounds come this way: each row is one run of the parent's row.
+  const int64_t left = std::max<int64_t>(int64_t{area.Left} + parentX_, 0);
+  const int64_t right = std::min<int64_t>(int64_t{area.Right} + parentX_, parentWidth_);
+  const int64_t top = std::max<int64_t>(int64_t{area.Top} + parentY_, 0);
+  const int64_t bottom = std::min<int64_t>(int64_t{area.Bottom} + parentY_, parentHeight_);
+  for (int64_t py = top; py < bottom; ++py) {
+    const uint8_t* s = parentRow0_ + py * parentDelta_ + parentStep_ * left;
+    uint8_t* d = bitmap.Row(static_cast<int>(py - parentY_)) + 3 * (left - parentX_);
+    if (parentStep_ == 3) {
+      if (right > left) std::memmove(d, s, 3 * static_cast<size_t>(right - left));
+    } else {
+      for (int64_t x = left; x < right; ++x, s += 4, d += 3) std::memcpy(d, s, 3);
+    }
   }
 }
 

@@ -4,11 +4,6 @@ namespace sundrel {
 
 namespace {
 
-// Painting only reads cells; the view type has no read-only form.
-TacPixels ReadView(const TacMemBitmap& bitmap) {
-  return const_cast<TacMemBitmap&>(bitmap).Pixels();
-}
-
 TsMaskData LayoutOf(const TsMaskData& mask) {
   TsMaskData layout;
   layout.R = mask.R;
@@ -37,7 +32,7 @@ bool HasOwnPicture(const TsMaskData& mask) {
 TacMaskSource MaskSourceOf(const TsMaskData& mask, const TacMemBitmap* master) {
   TacMaskSource source{LayoutOf(mask), {}};
   if (master == nullptr) return source;
-  source.Cells = HasOwnPicture(mask) ? ReadView(*mask.Image) : ReadView(*master);
+  source.Cells = HasOwnPicture(mask) ? ReadOnlyView(*mask.Image) : ReadOnlyView(*master);
   return source;
 }
 

@@ -7,8 +7,8 @@
 #include "paint/blend.h"
 #include "skin/mask/mask_direct.h"
 #include "skin/mask/mask_rect.h"
-#include "skin/model/packed_skin.h"
 #include "skin/model/skin_model.h"
+#include "tidewater_skin.h"
 
 namespace sundrel {
 namespace {
@@ -16,16 +16,7 @@ namespace {
 constexpr TColor kBackground = 0x00336699;
 constexpr int kCell = 27, kStrip = 9, kWidth = 113, kHeight = 25;
 
-const SkinModel& Tidewater() {
-  static const SkinModel model = [] {
-    TacSkinConvertor reader([](const std::string& text) { ADD_FAILURE() << text; });
-    reader.UnpackFile(SUNDREL_TIDEWATER_PACK, true);
-    SkinModel loaded;
-    loaded.LoadFromPack(reader);
-    return loaded;
-  }();
-  return model;
-}
+using test::Tidewater;
 
 class TidewaterButtonBorder : public ::testing::Test {
  protected:

@@ -1,11 +1,11 @@
-#include "png_writer.h"
+#include "png/png_writer.h"
 
 #include <zlib.h>
 
 #include <fstream>
 #include <stdexcept>
 
-namespace sundrel::e2e {
+namespace sundrel {
 
 namespace {
 
@@ -53,4 +53,4 @@ void WritePng(const std::string& path, int width, int height, const std::vector<
   if (!out) throw std::runtime_error("Cannot write " + path);
 }
 
-}  // namespace sundrel::e2e
+}  // namespace sundrel
