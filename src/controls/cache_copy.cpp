@@ -1,30 +1,16 @@
 #include "controls/cache_copy.h"
 
 #include "base/handles_win32.h"
+#include "controls/control_skin.h"
 #include "controls/skin_utilities.h"
 #include "paint/dc_paint_win32.h"
 #include "paint/dib_pixels_win32.h"
 #include "paint/keyed_copy.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin/mask/corner_repair.h"
-#include "skin/model/skin_model.h"
 
 namespace sundrel {
 
 namespace {
-
-void RepairOwnCorners(TControl* owner, TsCommonData& data) {
-  const TsSkinManager* manager = data.GetSkinManager();
-  if (!data.IsSkinned() || !manager->IsValidMaskIndex(data.BorderIndex)) return;
-  TacParentImage parent = data.GetParentImage();
-  parent.X += owner->Left();
-  parent.Y += owner->Top();
-  const TColor backFill =
-      parent.Ready ? clFuchsia : GetParentColor(owner->Parent() != nullptr ? owner->Parent() : owner);
-  const SkinModel& skin = manager->Skin();
-  RepairCorners(PixelsOfDibSection(data.CacheBmp()->Handle()), skin.Masks()[static_cast<size_t>(data.BorderIndex)],
-                &skin.MasterBitmap(), 0, kAllCorners, backFill, parent);
-}
 
 bool Intersects(const RECT& a, const TRect& b) {
   return a.left < b.Right && b.Left < a.right && a.top < b.Bottom && b.Top < a.bottom;
@@ -66,7 +52,7 @@ void CopyBlock(HDC dc, const TRect& destination, TBitmap& cache, const TRect& so
 void CopyCacheToDC(TControl* owner, TsCommonData& data, const TCacheCopy& copy, HDC dc, const TRect& destination) {
   TBitmap* cache = data.CacheBmp();
   if (cache == nullptr || cache->Handle() == nullptr) return;
-  if (copy.Repair) RepairOwnCorners(owner, data);
+  if (copy.Repair) RepairCorners(data, 0);
   SavedDC saved(dc);
   IntersectClipRect(dc, destination.Left, destination.Top, destination.Right, destination.Bottom);
   if (auto* container = dynamic_cast<TWinControl*>(owner)) {

@@ -16,7 +16,7 @@ struct TCacheCopy {
   TRect Source;     // in the cache
   int OffsetX = 0;  // where the owner's origin lies on the context
   int OffsetY = 0;
-  bool Repair = false;  // give the corners back their parent's pixels first
+  bool Repair = false;  // first put what lies behind into the corner holes (RepairCorners, state 0)
   // The engine paints windowless children into the cache itself, so they need no hole.
   bool GraphicChildrenInCache = false;
 };

@@ -1,4 +1,5 @@
-// The shape of a bitmap without its key-coloured pixels, as rectangles for a window region.
+// The shape of a window as rectangles for a region: a bitmap without its key-coloured pixels, or
+// a rectangle without a list of holes.
 #pragma once
 
 #include <vector>
@@ -14,5 +15,10 @@ namespace sundrel {
 // A bitmap that is not 24-bit or is below 2 x 2 pixels is covered whole; one made only of key
 // pixels gives no rectangle.
 std::vector<TRect> NonKeyRectangles(const TacPixels& bitmap, TColor key);
+
+// Rectangles that together cover exactly (0, 0, width, height) less the holes (in any order,
+// overlapping or reaching outside it), in the same bands as NonKeyRectangles. Nothing is left of
+// a rectangle of no size.
+std::vector<TRect> RectanglesWithout(int width, int height, const std::vector<TRect>& holes);
 
 }  // namespace sundrel

@@ -48,5 +48,28 @@ TEST(KeyRegion, ComparesTheLowTwentyFourBitsOfTheKey) {
   EXPECT_EQ(NonKeyRectangles(bitmap.Pixels(), keyWithHighByte), (std::vector<TRect>{{1, 0, 2, 1}, {0, 1, 2, 2}}));
 }
 
+TEST(KeyRegion, ARectangleLessHolesIsCoveredExactly) {
+  struct Case {
+    const char* name;
+    int width, height;
+    std::vector<TRect> holes;
+    std::vector<TRect> expected;
+  };
+  const Case cases[] = {
+      {"no holes", 5, 3, {}, {{0, 0, 5, 3}}},
+      {"rounded corners",
+       4,
+       4,
+       {{3, 3, 4, 4}, {0, 0, 1, 1}, {3, 0, 4, 1}, {0, 3, 1, 4}},
+       {{1, 0, 3, 1}, {0, 1, 4, 3}, {1, 3, 3, 4}}},
+      {"overlapping holes in any order", 6, 1, {{3, 0, 5, 1}, {0, 0, 1, 1}, {4, 0, 6, 1}}, {{1, 0, 3, 1}}},
+      {"a tall hole reaching outside", 4, 3, {{-2, -1, 1, 2}}, {{1, 0, 4, 2}, {0, 2, 4, 3}}},
+      {"a whole row out", 2, 3, {{0, 1, 2, 2}}, {{0, 0, 2, 1}, {0, 2, 2, 3}}},
+      {"all out", 2, 2, {{0, 0, 2, 2}}, {}},
+      {"no size", 0, 3, {}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RectanglesWithout(c.width, c.height, c.holes), c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace sundrel
