@@ -1,5 +1,7 @@
 #include "controls/animate_control.h"
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "controls/output_window.h"
@@ -74,30 +76,103 @@ void AnimateSkinChange(TCustomForm* form, int durationCode) {
   AnimateControl(form, durationCode);
 }
 
-}  // namespace
+bool HasSize(const RECT& bounds) {
+  return bounds.right > bounds.left && bounds.bottom > bounds.top;
+}
 
-void AnimateControl(TWinControl* control, int durationCode) {
-  if (control == nullptr || !control->HandleAllocated() || control->IsDestroying()) return;
-  if (TacOutputWindow::Current() != nullptr) return;
-  HWND window = control->Handle();
+RECT WindowBounds(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
+  return bounds;
+}
+
+// What the first step leaves for the rest: the control not redrawing, the old screen under it
+// and the output window over it. Members go in reverse order: the output window first, then
+// the control redraws.
+class TacPreparedAnimation {
+ public:
+  explicit TacPreparedAnimation(HWND window)
+      : window_(window),
+        bounds_(WindowBounds(window)),
+        suspended_(window),
+        oldScreen_(bounds_.right - bounds_.left, bounds_.bottom - bounds_.top) {
+    CaptureScreen(oldScreen_, bounds_);
+    output_.emplace(window, bounds_);
+  }
+
+  HWND Window() const { return window_; }
+  const RECT& Bounds() const { return bounds_; }
+  TBitmap& OldScreen() { return oldScreen_; }
+  TacOutputWindow& Output() { return *output_; }
+
+ private:
+  HWND window_;
+  RECT bounds_;
+  RedrawSuspended suspended_;
+  TBitmap oldScreen_;
+  std::optional<TacOutputWindow> output_;
+};
+
+// The animation prepared ahead of a change (a page about to be switched), until it runs or is
+// cancelled.
+std::unique_ptr<TacPreparedAnimation>& PendingAnimation() {
+  static std::unique_ptr<TacPreparedAnimation> pending;
+  return pending;
+}
+
+bool CanAnimate(TWinControl* control) {
+  return control != nullptr && control->HandleAllocated() && !control->IsDestroying() &&
+         HasSize(WindowBounds(control->Handle()));
+}
+
+// The animation's first step for the control: the one prepared for it ahead, or a new one. None
+// while another animation shows.
+std::unique_ptr<TacPreparedAnimation> TakePreparedAnimation(TWinControl* control) {
+  std::unique_ptr<TacPreparedAnimation>& pending = PendingAnimation();
+  if (pending && pending->Window() == control->Handle()) return std::move(pending);
+  if (TacOutputWindow::Current() != nullptr) return nullptr;
+  return std::make_unique<TacPreparedAnimation>(control->Handle());
+}
+
+// A control that cannot be animated any more lets go of what was prepared for it.
+void DropAnimationOf(TWinControl* control) {
+  std::unique_ptr<TacPreparedAnimation>& pending = PendingAnimation();
+  if (pending && control != nullptr && control->HandleAllocated() && pending->Window() == control->Handle()) {
+    pending.reset();
+  }
+}
+
+}  // namespace
+
+void PrepareControlAnimation(TWinControl* control) {
+  if (!CanAnimate(control) || TacOutputWindow::Current() != nullptr) return;
+  PendingAnimation() = std::make_unique<TacPreparedAnimation>(control->Handle());
+}
+
+void CancelControlAnimation() {
+  PendingAnimation().reset();
+}
+
+void AnimateControl(TWinControl* control, int durationCode) {
+  if (!CanAnimate(control)) {
+    DropAnimationOf(control);
+    return;
+  }
+  const std::unique_ptr<TacPreparedAnimation> prepared = TakePreparedAnimation(control);
+  if (!prepared) return;
+  HWND window = prepared->Window();
+  const RECT& bounds = prepared->Bounds();
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
-  if (width <= 0 || height <= 0) return;
-
-  TBitmap oldScreen(width, height);
   TBitmap newPicture(width, height);
   TBitmap frame(width, height, TPixelFormat::pf32bit);
-  RedrawSuspended suspended(window);
-  CaptureScreen(oldScreen, bounds);
-  TacOutputWindow output(window, bounds);
   PaintNewPicture(window, newPicture, bounds);
   if (!IsWindow(window)) return;  // the control went while it painted
+  TacOutputWindow& output = prepared->Output();
   if (SendSkinCommand(window, SMC_GET_PROVIDER) != 0) output.TakeRegionOf(window);
 
   const std::vector<int> weights = ShowFrameWeights(durationCode);
-  const TacPixels oldPixels = PixelsOfDibSection(oldScreen.Handle());
+  const TacPixels oldPixels = PixelsOfDibSection(prepared->OldScreen().Handle());
   const TacPixels newPixels = PixelsOfDibSection(newPicture.Handle());
   for (size_t i = 0; i < weights.size(); ++i) {
     BlendShowFrame(PixelsOfDibSection(frame.Handle()), oldPixels, newPixels, weights[i]);

@@ -13,6 +13,14 @@ namespace sundrel {
 // animation runs.
 void AnimateControl(TWinControl* control, int durationCode);
 
+// The animation's first step ahead of a change that it is to show (a page about to be switched):
+// the control stops redrawing, the screen under it is kept as the old picture and the output
+// window covers it. The next AnimateControl of that control goes on from there;
+// CancelControlAnimation (a change that was vetoed) lets the control redraw and takes the output
+// window away. Nothing happens while another animation shows.
+void PrepareControlAnimation(TWinControl* control);
+void CancelControlAnimation();
+
 // Lets the skin manager animate its forms with AnimateControl when the skin changes.
 void RegisterSkinChangeAnimation();
 

@@ -111,6 +111,8 @@ bool TsCommonData::HandleCommand(TMessage& message) {
       return false;
     case SMC_SET_PARENT_TRANSPARENT:
       ParentTransparent = flag == 1;
+      // Now see-through, the cached picture no longer shows what lies behind.
+      if (ParentTransparent) BGChanged = true;
       return false;
     case SMC_GET_BG_CHANGED:
       message.LParam = (BGChanged || MustRebuild()) ? 1 : 0;

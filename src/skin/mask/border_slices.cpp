@@ -29,18 +29,18 @@ void FitPair(int64_t size, int64_t& first, int64_t& second) {
   second = std::max<int64_t>(second - excess - (size % 2 != 0 ? 1 : 0), 0);
 }
 
-// Cuts the piece's target to the whole target, and its source alike: a strip wider than the
-// target (one side's strip fitted alone) must not paint beyond it.
+// Cuts the piece's target to the whole target, and its source by as much on each side: a strip
+// wider than the target (one side's strip fitted alone) must not paint beyond it. A piece whose
+// target is not cut keeps its whole source, so a stretched edge shorter than its piece shows
+// the whole piece squeezed, not its first pixels.
 TacBorderPiece CutToTarget(TacBorderPiece piece, const TRect& target) {
   const TRect& t = piece.Target;
   const TRect cut{std::max(t.Left, target.Left), std::max(t.Top, target.Top), std::min(t.Right, target.Right),
                   std::min(t.Bottom, target.Bottom)};
   if (cut.IsEmpty() || piece.Source.IsEmpty()) return {};
   TRect& s = piece.Source;
-  s.Left += cut.Left - t.Left;
-  s.Top += cut.Top - t.Top;
-  s.Right = ToInt32(std::min<int64_t>(s.Right, int64_t{s.Left} + cut.Width()));
-  s.Bottom = ToInt32(std::min<int64_t>(s.Bottom, int64_t{s.Top} + cut.Height()));
+  s = RectOf(int64_t{s.Left} + cut.Left - t.Left, int64_t{s.Top} + cut.Top - t.Top,
+             int64_t{s.Right} - (int64_t{t.Right} - cut.Right), int64_t{s.Bottom} - (int64_t{t.Bottom} - cut.Bottom));
   if (s.IsEmpty()) return {};
   piece.Target = cut;
   return piece;

@@ -116,6 +116,17 @@ TEST_F(NineSlice, StretchesTheEdgesOfAnImageWithoutMask) {
   EXPECT_EQ(bitmap.Pixel(4, 4), kBackground);  // no centre without bit 4
 }
 
+TEST(DrawMaskRect, AStretchedEdgeShorterThanItsPieceShowsTheWholePieceSqueezed) {
+  // One 8 x 4 cell with 1-pixel strips: the top edge's piece is columns 1 to 6 (red 11 to 16),
+  // squeezed into the 3 pixels between the corners of a 5-pixel-wide target.
+  TacMemBitmap master = CodedPicture(8, 4);
+  const TsMaskData mask = MasterRecord(master, 1, 0, 1, 1);
+  TacMemBitmap bitmap = SolidBitmap(5, 4, kBackground);
+  DrawMaskRect(bitmap.Pixels(), {0, 0, 5, 4}, false, {}, mask, &master, 0, false);
+  EXPECT_LE(RedOf(bitmap.Pixel(1, 0)), 12);
+  EXPECT_GE(RedOf(bitmap.Pixel(3, 0)), 15);  // the piece's far end, not its third column
+}
+
 TEST_F(NineSlice, ATargetSmallerThanTheStripsShowsTheCellsOuterColumns) {
   // 6 x 6 cells with 2-pixel strips on a 3 x 3 target: wl = 2, wr = 1.
   TacMemBitmap big = CodedPicture(6, 6);

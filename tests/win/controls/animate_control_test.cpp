@@ -112,6 +112,30 @@ TEST_F(AnimateControlTest, AnOutputWindowCoversTheControlWhileItDoesNotRedrawAnd
   }
 }
 
+TEST_F(AnimateControlTest, APreparedAnimationKeepsItsOutputWindowUntilItRunsOrIsCancelled) {
+  struct Case {
+    const char* what;
+    bool runs;
+  };
+  for (const Case c : {Case{"the change happens", true}, Case{"the change is vetoed", false}}) {
+    SCOPED_TRACE(c.what);
+    seen.clear();
+    watched = panel->Handle();
+    PrepareControlAnimation(panel);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(OutputWindowLeft()) << "the output window covers the control while the change is made";
+    EXPECT_EQ(GetWindowLongW(watched, GWL_STYLE) & WS_VISIBLE, 0);
+    if (c.runs) {
+      AnimateControl(panel, 16);
+      EXPECT_EQ(seen.size(), 1u) << "the animation goes on with the prepared output window";
+    } else {
+      CancelControlAnimation();
+    }
+    EXPECT_NE(GetWindowLongW(watched, GWL_STYLE) & WS_VISIBLE, 0) << "the control redraws again";
+    EXPECT_FALSE(OutputWindowLeft());
+  }
+}
+
 TEST_F(AnimateControlTest, NothingHappensForAControlWithoutWindowOrSize) {
   auto* orphan = new TPanel(form);  // no parent, no window
   AnimateControl(orphan, 16);
@@ -141,6 +165,8 @@ TEST_F(AnimateControlTest, ManyAnimationsLeaveNoGdiObjectsOrWindowsBehind) {
   for (int i = 0; i < 50; ++i) {
     AnimateControl(panel, i % 2 == 0 ? 8 : 0);
     AnimateControl(form, 0);
+    PrepareControlAnimation(panel);
+    CancelControlAnimation();
   }
   EXPECT_EQ(CountResources(), before);
 }

@@ -70,6 +70,17 @@ TEST_F(SkinCommandAnswers, SkinSetRemovedAndRefreshAreHeededOnlyFromTheControlsO
                               {Command("form", SMC_CONTROL_REFRESHED, Param(panel), sent | parent)}));
 }
 
+TEST_F(SkinCommandAnswers, TurningSeeThroughMakesTheCachedPictureStale) {
+  auto* panel = ChildOf<TSkinnedPanel>(form, "panel");
+  for (const int flag : {1, 0}) {
+    SCOPED_TRACE(::testing::Message() << "flag " << flag);
+    panel->data.BGChanged = false;
+    SendSkinCommandToControl(panel, SMC_SET_PARENT_TRANSPARENT, 0, flag);
+    EXPECT_EQ(panel->data.ParentTransparent, flag == 1);
+    EXPECT_EQ(panel->data.BGChanged, flag == 1);
+  }
+}
+
 TEST_F(SkinCommandAnswers, AChildGetsItsParentsPictureOnlyFromAParentWithSkinData) {
   auto* skinned = ChildOf<TSkinnedPanel>(form, "panel");
   skinned->SetBounds(10, 10, 40, 30);
