@@ -58,6 +58,7 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   Font().SetCharset(DEFAULT_CHARSET);
   SetClientSize(508, 231);
   OnCreate = Handler(&Tfrmmain::FormCreate);
+  OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 
   sPageControl1 = Place<TsPageControl>(this, this, "sPageControl1", {0, 0, 508, 200});
   sPageControl1->SetAlign(alClient);
@@ -71,7 +72,6 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   // window is loaded, and so announces its skin to controls that are all loaded already.
   CreateSkinManager();
   CreateNonVisualComponents();
-  OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
   EndLoading();
   DoCreate();
 }
