@@ -72,7 +72,13 @@ void Tfrmmain::StartWork(BackgroundWork::Job job, const char* finishedText, cons
   workCancelledText_ = cancelledText;
   workStarted_ = GetTickCount64();
   HWND window = Handle();
-  work_ = std::make_unique<BackgroundWork>(std::move(job), [window] { PostMessageW(window, kWorkFinished, 0, 0); });
+  work_ = std::make_unique<BackgroundWork>(
+      [job = std::move(job)](const WorkObserver& observer) {
+        // The copy gives way to the window whenever both want the processor.
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
+        job(observer);
+      },
+      [window] { PostMessageW(window, kWorkFinished, 0, 0); });
   ShowWorking(true);
 }
 

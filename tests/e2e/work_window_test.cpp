@@ -62,11 +62,16 @@ TEST_F(WorkWindow, ALargeSplitLeavesTheWindowAnsweringAndShowsItsProgress) {
     EXPECT_FALSE(IsWindowEnabled(program->Button(caption))) << caption;
   }
   WaitForProgress();
-  program->Screenshot(Screenshots("main-window-splitting.png"), nullptr, false);
+  // A probe every 20 ms or so, as a person's clicks and the system's repaints would come; a tight
+  // loop of probes would only compete with the program for the machine. A machine shared with
+  // other work can hold any process back for a moment, so a probe that misses its 100 ms is sent
+  // once more at once: a window kept busy by the copy would miss both.
   int probes = 0;
   while (!program->AnyMessageOpen()) {
-    ASSERT_TRUE(program->AnswersWithin(100)) << "the window did not answer within 100 ms, after " << probes;
+    ASSERT_TRUE(program->AnswersWithin(100) || program->AnswersWithin(100))
+        << "the window did not answer within 100 ms, twice, after " << probes << " probes";
     ++probes;
+    WaitUntil([] { return false; }, 20);
   }
   EXPECT_EQ(program->ReadAndCloseMessage(), kSplitFinished);
   EXPECT_GT(probes, 0);
@@ -86,6 +91,7 @@ TEST_F(WorkWindow, CancellingASplitRemovesItsPartsAndKeepsTheOlderOnes) {
 
   StartSplit(source, "4");
   WaitForProgress();
+  program->Screenshot(Screenshots("main-window-splitting.png"), nullptr, false);
   // Esc presses the cancel button, which has the focus while the run goes.
   PostMessageW(program->Button("取消"), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(program->ReadAndCloseMessage(), kSplitCancelled);
