@@ -1,7 +1,7 @@
 // Splits and merges a large file with our engine and, in the same run, with coreutils (split -n,
 // cat) and cp, with the page cache warm; then the engine alone against the engine as the window
-// runs it, on a worker thread with progress reports and a cancel flag. Each operation runs in a
-// child process so its wall time and peak resident memory are its own.
+// runs it, on its worker thread with progress reports, their text every 50 ms and a cancel flag.
+// Each operation runs in a child process so its wall time and peak resident memory are its own.
 //
 //   split_merge_bench [size in MiB, default 1024] [work folder, default the current one]
 //
@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -25,9 +24,10 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "app/background_work.h"
+#include "app/progress_text.h"
 #include "app/split_merge.h"
 #include "base/int_parse.h"
 
@@ -131,29 +131,29 @@ void MakeSource(const fs::path& path, int64_t size) {
   }
 }
 
-// Runs the work on a worker thread that reports its progress to an atomic, which this thread
-// reads every 50 ms as the window's timer will; the cancel flag is checked but never raised. The
-// end wakes this thread at once, as the worker's closing message will wake the window.
+// Runs the work as the main window does: on the window's worker (BackgroundWork), with this
+// thread reading the progress and making its text every 50 ms as the window's timer does. The
+// end wakes this thread at once, as the worker's closing message wakes the window.
 template <typename Work>
 void RunWatched(Work work) {
-  std::atomic<int64_t> shown{0};
-  std::atomic<bool> cancel{false};
-  const WorkObserver observer{[&](int64_t done, int64_t) { shown.store(done, std::memory_order_relaxed); }, &cancel};
   std::mutex mutex;
   std::condition_variable ended;
   bool finished = false;
-  std::thread worker([&] {
-    work(&observer);
-    const std::lock_guard lock(mutex);
-    finished = true;
-    ended.notify_one();
-  });
+  const auto start = std::chrono::steady_clock::now();
+  BackgroundWork background([&](const WorkObserver& observer) { work(&observer); },
+                            [&] {
+                              const std::lock_guard lock(mutex);
+                              finished = true;
+                              ended.notify_one();
+                            });
   std::unique_lock lock(mutex);
   while (!ended.wait_for(lock, std::chrono::milliseconds(50), [&] { return finished; })) {
-    static_cast<void>(shown.load(std::memory_order_relaxed));  // what the window would show
+    const WorkProgress progress = background.Progress();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    static_cast<void>(ProgressText(progress.done, progress.total, seconds));  // what the window shows
   }
   lock.unlock();
-  worker.join();
+  background.Finish();
 }
 
 // "split" and "merge" run the engine alone; "split-watched" and "merge-watched" as the window does.
@@ -209,11 +209,13 @@ int main(int argc, char** argv) {
   const std::string self = fs::canonical("/proc/self/exe").string();
   const double mib = static_cast<double>(size) / (1 << 20);
 
-  std::printf("%lld MiB source, median of 5 runs each (taken in turns), in %s\n", static_cast<long long>(sizeMiB), dir.c_str());
+  std::printf("%lld MiB source, median of 5 runs each (taken in turns), in %s\n", static_cast<long long>(sizeMiB),
+              dir.c_str());
   std::printf("%-22s %10s %10s %8s %12s\n", "operation", "ours MiB/s", "coreutils", "ratio", "our peak RSS");
 
-  const Pair copy = Compare({self, "--run", "merge", (dir / "copy.bin").string(), source.string()},
-                            {"cp", source.string(), (dir / "copy.bin").string()}, [&] { fs::remove(dir / "copy.bin"); });
+  const Pair copy =
+      Compare({self, "--run", "merge", (dir / "copy.bin").string(), source.string()},
+              {"cp", source.string(), (dir / "copy.bin").string()}, [&] { fs::remove(dir / "copy.bin"); });
   std::printf("%-22s %10.0f %10.0f %8.2f %9ld KiB\n", "copy one file vs cp", mib / copy.ours.seconds,
               mib / copy.theirs.seconds, copy.theirs.seconds / copy.ours.seconds, copy.ours.peakKiB);
   fs::remove(dir / "copy.bin");

@@ -8,8 +8,11 @@
 
 #include <vector>
 
+#include "app/form_layout.h"
+#include "app/part_names.h"
 #include "app/split_merge.h"
 #include "app/split_request.h"
+#include "app/window_texts.h"
 #include "base/errors.h"
 #include "base/path_text.h"
 #include "base/stream.h"
@@ -29,7 +32,8 @@ std::string FolderPart(const std::string& path) {
   return path.substr(0, path.size() - ExtractFileName(path).size());
 }
 
-// The small font of the edits, labels and list: "MS Sans Serif", 11 pixels, black.
+}  // namespace
+
 void UseSmallFont(TControl* control) {
   TFont& font = control->Font();
   font.SetName("MS Sans Serif");
@@ -37,21 +41,6 @@ void UseSmallFont(TControl* control) {
   font.SetStyle(0);
   font.SetColor(clBlack);
 }
-
-struct Bounds {
-  int left, top, width, height;
-};
-
-template <class T>
-T* Place(TComponent* owner, TWinControl* parent, const char* name, Bounds bounds) {
-  T* control = new T(owner);
-  control->SetName(name);
-  control->SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
-  control->SetParent(parent);
-  return control;
-}
-
-}  // namespace
 
 Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   BeginLoading();
@@ -69,6 +58,7 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   Font().SetCharset(DEFAULT_CHARSET);
   SetClientSize(508, 231);
   OnCreate = Handler(&Tfrmmain::FormCreate);
+  OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 
   sPageControl1 = Place<TsPageControl>(this, this, "sPageControl1", {0, 0, 508, 200});
   sPageControl1->SetAlign(alClient);
@@ -185,6 +175,7 @@ void Tfrmmain::CreateBottomPanel() {
   sbtn4->SetCaption("退出");
   sbtn4->OnClick = Handler(&Tfrmmain::sbtn4Click);
   sbtn4->SetTabOrder(0);
+  CreateWorkStrip();
 }
 
 void Tfrmmain::CreateSkinManager() {
@@ -248,6 +239,7 @@ void Tfrmmain::CreateNonVisualComponents() {
     *item.field = menuItem;
   }
   slst1->SetPopupMenu(pm1);
+  CreateProgressTimer();
 }
 
 void Tfrmmain::FormCreate(TObject*) {
@@ -262,8 +254,12 @@ void Tfrmmain::sbtn2Click(TObject*) {
   sod1->SetFilterIndex(1);
   sod1->SetOptions(ofHideReadOnly | ofEnableSizing);
   if (!sod1->Execute()) return;
-  sedt1->SetText(sod1->FileName());
-  slbl1->SetCaption(FolderPart(sod1->FileName()));
+  SetSource(sod1->FileName());
+}
+
+void Tfrmmain::SetSource(const std::string& path) {
+  sedt1->SetText(path);
+  slbl1->SetCaption(FolderPart(path));
 }
 
 void Tfrmmain::sbtn1Click(TObject*) {
@@ -272,21 +268,24 @@ void Tfrmmain::sbtn1Click(TObject*) {
 }
 
 void Tfrmmain::tmr1Timer(TObject*) {
-  sbtn1->SetEnabled(FileExists(sedt1->Text()));
+  sbtn1->SetEnabled(!Working() && FileExists(sedt1->Text()));
   sbtn3->SetEnabled(sbtn1->Enabled());
 }
 
 void Tfrmmain::sbtn3Click(TObject*) {
   const std::string sourcePath = sedt1->Text();
-  std::string refusal;
-  {
-    // Nobody else may change the source while it is cut; it is closed before any message shows.
-    TFileStream source(sourcePath, FileMode::OpenRead, FileShare::Exclusive);
-    const SplitRequest request = CheckSplitRequest(source.Size(), sedt2->Text());
-    refusal = request.refusal;
-    if (refusal.empty()) SplitFile(source, request.partCount, slbl1->Caption(), sourcePath);
+  // Nobody else may change the source while it is cut; it is closed before any message shows
+  // (the worker lets it go before it tells the window that the run is over).
+  auto source = std::make_shared<TFileStream>(sourcePath, FileMode::OpenRead, FileShare::Exclusive);
+  const SplitRequest request = CheckSplitRequest(source->Size(), sedt2->Text());
+  if (!request.refusal.empty()) {
+    source.reset();
+    ShowMessage(request.refusal);
+    return;
   }
-  ShowMessage(refusal.empty() ? SSplitFinished : refusal);
+  StartWork([source = std::move(source), count = request.partCount, folder = slbl1->Caption(),
+             sourcePath](const WorkObserver& observer) { SplitFile(*source, count, folder, sourcePath, &observer); },
+            SSplitFinished, SSplitCancelled);
 }
 
 void Tfrmmain::sbtn6Click(TObject*) {
@@ -294,17 +293,24 @@ void Tfrmmain::sbtn6Click(TObject*) {
   sod1->SetFilterIndex(1);
   sod1->SetOptions(ofHideReadOnly | ofEnableSizing | ofAllowMultiSelect);
   if (!sod1->Execute()) return;
-  slst1->Items().AddStrings(sod1->Files());
+  AddToMergeList(sod1->Files().ToVector());
 }
 
 void Tfrmmain::sbtn7Click(TObject*) {
   if (slst1->Items().Count() == 0) return;
   const std::optional<std::string> outputName = MergeOutputName(slst1->Items()[0]);
   if (!outputName) return;
+  const std::vector<std::string> items = slst1->Items().ToVector();
+  // Told now rather than found out half way, with a partial output to throw away.
+  if (const std::optional<std::string> missing = FirstMissingPart(items)) {
+    ShowMessage(FormatText(SMergePartMissing, {*missing}));
+    return;
+  }
   ssdlg1->SetFileName(*outputName);
   if (!ssdlg1->Execute()) return;
-  MergeParts(slst1->Items().ToVector(), ssdlg1->FileName());
-  ShowMessage(SMergeFinished);
+  StartWork(
+      [items, output = ssdlg1->FileName()](const WorkObserver& observer) { MergeParts(items, output, &observer); },
+      SMergeFinished, SMergeCancelled);
 }
 
 void Tfrmmain::N1Click(TObject*) {

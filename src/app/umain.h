@@ -2,8 +2,14 @@
 // quit button.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/background_work.h"
 #include "controls/s_button.h"
 #include "controls/s_edit.h"
+#include "controls/s_gauge.h"
 #include "controls/s_label.h"
 #include "controls/s_list_box.h"
 #include "controls/s_page_control.h"
@@ -48,6 +54,12 @@ class Tfrmmain : public TForm {
   TMenuItem* N2;
   TMenuItem* N3;
   TMenuItem* N4;
+  // Shown over the bottom strip only while a split or merge runs: its progress and its stop.
+  TsPanel* sPanel2;
+  TsGauge* sGauge1;
+  TsLabel* slbl3;
+  TsButton* sbtn5;
+  TTimer* tmr2;
 
   void sbtn2Click(TObject* sender);
   void FormCreate(TObject* sender);
@@ -61,6 +73,17 @@ class Tfrmmain : public TForm {
   void N1Click(TObject* sender);
   void N3Click(TObject* sender);
   void N4Click(TObject* sender);
+  void sbtn5Click(TObject* sender);
+  void tmr2Timer(TObject* sender);
+  void FormClose(TObject* sender, TCloseAction& action);
+
+  // Posted by the worker thread when a run is over.
+  static constexpr UINT kWorkFinished = WM_APP + 1;
+  bool Working() const { return work_ != nullptr; }
+
+ protected:
+  void CreateParams(TCreateParams& params) const override;
+  void WndProc(TMessage& message) override;
 
  private:
   void CreateSplitPage();
@@ -68,6 +91,26 @@ class Tfrmmain : public TForm {
   void CreateBottomPanel();
   void CreateSkinManager();
   void CreateNonVisualComponents();
+  void CreateWorkStrip();
+  void CreateProgressTimer();
+
+  // Runs the job on a worker thread; its end shows one of the texts or reports its error.
+  void StartWork(BackgroundWork::Job job, const char* finishedText, const char* cancelledText);
+  void WorkFinished();
+  void ShowWorking(bool working);
+
+  void SetSource(const std::string& path);
+  // Puts files chosen or dropped together in part order, offers the rest of a set whose first
+  // part came alone, and appends them to the merge list.
+  void AddToMergeList(const std::vector<std::string>& files);
+  void FilesDropped(WPARAM drop);
+  bool AskYesNo(const std::string& question);
+
+  std::unique_ptr<BackgroundWork> work_;
+  std::string workFinishedText_;
+  std::string workCancelledText_;
+  unsigned long long workStarted_ = 0;  // tick count
+  bool closeAfterWork_ = false;
   TNotifyEvent Handler(void (Tfrmmain::*method)(TObject*));
 };
 

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -97,10 +98,20 @@ class RemoteBuffer {
       : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {
     if (address_ == nullptr) throw std::runtime_error("VirtualAllocEx failed");
   }
-  ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+  ~RemoteBuffer() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
   RemoteBuffer(const RemoteBuffer&) = delete;
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
   LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+  void Write(const void* source, size_t size) const {
+    SIZE_T done = 0;
+    if (!WriteProcessMemory(process_, address_, source, size, &done) || done != size) {
+      throw std::runtime_error("WriteProcessMemory failed");
+    }
+  }
+  // Leaves the memory to the program, which frees it as its own.
+  void Release() { address_ = nullptr; }
   void Read(void* target, size_t size) const {
     SIZE_T done = 0;
     if (!ReadProcessMemory(process_, address_, target, size, &done) || done != size) {
@@ -238,7 +249,7 @@ void Program::ChooseInFileDialogAndAnswer(const std::string& name, int confirmat
   HWND dialog = FileDialog();
   TypeInto(FileNameBox(dialog), name);
   Click(GetDlgItem(dialog, IDOK));
-  if (confirmationButton != 0) AnswerConfirmation(confirmationButton);
+  if (confirmationButton != 0) AnswerQuestion(confirmationButton);
   Require(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }), "the file dialog to close");
 }
 
@@ -277,7 +288,7 @@ void Program::ChooseFilesInFileDialog(const std::string& folder, const std::vect
   ChooseInFileDialog(quoted);
 }
 
-void Program::AnswerConfirmation(int buttonId) {
+std::string Program::AnswerQuestion(int buttonId) {
   HWND box = nullptr;
   Require(WaitUntil([&] {
             for (HWND window : TopWindowsOf(process_.dwProcessId)) {
@@ -289,9 +300,11 @@ void Program::AnswerConfirmation(int buttonId) {
             }
             return false;
           }),
-          "the confirmation box");
+          "the question box");
+  const std::string text = TextOf(GetDlgItem(box, kMessageTextId));
   Click(GetDlgItem(box, buttonId));
-  Require(WaitUntil([&] { return !IsWindow(box); }), "the confirmation box to close");
+  Require(WaitUntil([&] { return !IsWindow(box); }), "the question box to close");
+  return text;
 }
 
 std::string Program::ReadAndCloseMessage(const std::string& screenshotPath) {
@@ -380,7 +393,7 @@ std::vector<std::string> Program::ListItems() const {
   return items;
 }
 
-void Program::Screenshot(const std::string& path, HWND window) const {
+void Program::Screenshot(const std::string& path, HWND window, bool whenStill) const {
   if (window == nullptr) window = mainWindow_;
   RECT bounds;
   GetWindowRect(window, &bounds);
@@ -415,14 +428,44 @@ void Program::Screenshot(const std::string& path, HWND window) const {
     return rgb;
   };
   // The picture is taken once it stops changing: the program has finished painting.
-  std::vector<uint8_t> previous = capture(), current;
-  WaitUntil([&] {
+  std::vector<uint8_t> previous = capture(), current = previous;
+  if (whenStill) {
+    WaitUntil([&] {
+      current = capture();
+      const bool stable = current == previous;
+      previous = current;
+      return stable;
+    });
+  } else {
+    // A moment for the repaint that the first capture asked for; the picture is for people only.
+    WaitUntil([] { return false; }, 300);
     current = capture();
-    const bool stable = current == previous;
-    previous = current;
-    return stable;
-  });
+  }
   WritePng(path, width, height, current);
+}
+
+void Program::DropFiles(const std::vector<std::string>& paths, POINT at) {
+  // DROPFILES, then the names, each ending in a null, and one more null after the last.
+  std::vector<uint8_t> drop(sizeof(DROPFILES));
+  auto* header = reinterpret_cast<DROPFILES*>(drop.data());
+  header->pFiles = sizeof(DROPFILES);
+  header->pt = at;
+  header->fWide = TRUE;
+  std::wstring names;
+  for (const std::string& path : paths) names += ToWide(path) + L'\0';
+  names += L'\0';
+  const auto* bytes = reinterpret_cast<const uint8_t*>(names.data());
+  drop.insert(drop.end(), bytes, bytes + names.size() * sizeof(wchar_t));
+  // A fixed global memory handle is the address of its memory, which is what DragQueryFile reads.
+  RemoteBuffer buffer(process_.hProcess, drop.size());
+  buffer.Write(drop.data(), drop.size());
+  PostMessageW(mainWindow_, WM_DROPFILES, static_cast<WPARAM>(buffer.Address()), 0);
+  buffer.Release();
+}
+
+bool Program::AnswersWithin(UINT milliseconds) const {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(mainWindow_, WM_NULL, 0, 0, SMTO_NORMAL, milliseconds, &result) != 0;
 }
 
 void Program::Suspend() {

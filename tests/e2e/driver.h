@@ -55,6 +55,9 @@ class Program {
   // The name the save dialog proposes, read from its name box.
   std::string FileDialogName();
 
+  // Waits for the system's question box (yes/no), answers it with the button and gives its text.
+  std::string AnswerQuestion(int buttonId);
+
   // Reads the text of the program's simple message (Ctrl+C layout) and presses its OK button;
   // saves a picture of it first when a path is given.
   std::string ReadAndCloseMessage(const std::string& screenshotPath = "");
@@ -69,8 +72,14 @@ class Program {
   std::vector<std::string> ListItems() const;
   int ListSelectedCount() const;
 
-  // Saves a picture of a window of the program (the main window by default) as a PNG file.
-  void Screenshot(const std::string& path, HWND window = nullptr) const;
+  // Saves a picture of a window of the program (the main window by default) as a PNG file, once
+  // the picture stops changing, or at once for a window that is busy showing progress.
+  void Screenshot(const std::string& path, HWND window = nullptr, bool whenStill = true) const;
+  // Drops the files on the main window as the shell does: WM_DROPFILES with the drop's memory
+  // in the program's process, at a point in client coordinates.
+  void DropFiles(const std::vector<std::string>& paths, POINT at = {250, 100});
+  // Whether the main window answers a message within the time (its thread is free to).
+  bool AnswersWithin(UINT milliseconds) const;
   // Pauses and resumes the program's thread, so that what happens to its files in between is
   // seen by the next message it handles.
   void Suspend();
@@ -79,7 +88,6 @@ class Program {
  private:
   HWND FileDialog() const;
   HWND FileNameBox(HWND dialog) const;
-  void AnswerConfirmation(int buttonId);
 
   PROCESS_INFORMATION process_{};
   HWND mainWindow_ = nullptr;
