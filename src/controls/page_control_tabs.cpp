@@ -115,7 +115,10 @@ void TsPageControl::PaintTab(int index, int state) {
   ComposeTab(index, state, picture);
   if (picture.Handle() == nullptr) return;
   const TRect tab = TabRect(index, false);
-  const TRect part = VisibleTabPart(tab, ClientFrameRect(), TabPosition());
+  TRect part = VisibleTabPart(tab, ClientFrameRect(), TabPosition());
+  // The arrows show the parent's picture behind them, not the tabs that they cover.
+  if (arrows_) part.Right = std::min(part.Right, arrows_->Left());
+  if (part.IsEmpty()) return;
   GdiFlush();
   CopyRectKeyed(PixelsOfDibSection(skinData_.CacheBmp()->Handle()), PixelsOfDibSection(picture.Handle()), part.Left,
                 part.Top, clNoKey, InclusiveOf(Moved(part, -tab.Left, -tab.Top)));

@@ -165,6 +165,7 @@ void TsPageControl::PaintClientFrame() {
 void TsPageControl::PaintControl(HDC dc) {
   skinData_.Updating = skinData_.MustRebuild();
   if (skinData_.Updating) return;
+  UpdateArrows();
   TWinControl* parent = Parent();
   skinData_.BGChanged = skinData_.BGChanged || skinData_.HalfVisible || AskControl(parent, SMC_GET_HALF_VISIBLE);
   skinData_.HalfVisible =

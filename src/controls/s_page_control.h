@@ -9,7 +9,9 @@
 #include <string>
 
 #include "controls/s_common_data.h"
+#include "controls/s_up_down.h"
 #include "framework/bitmap.h"
+#include "framework/component.h"
 #include "framework/page_control.h"
 #include "paint/geometry.h"
 
@@ -84,6 +86,8 @@ class TsPageControl : public TPageControl {
 
   // The picture under the pages is current (rebuilt when it must be and can be).
   void EnsureCache();
+  // The skinned arrows that scroll tabs which do not fit, or none.
+  TsUpDown* Arrows() const { return arrows_.get(); }
 
  protected:
   void WndProc(TMessage& message) override;
@@ -119,12 +123,16 @@ class TsPageControl : public TPageControl {
   bool AnimatesPageChanges() const;
   void OnSelChanging(TMessage& message);
   void AnimateChange();
+  // The skinned arrows replace the system's while tabs on the top or bottom do not fit.
+  void UpdateArrows();
+  void ScrollTabsTo(int first);
   // Takes away a page change prepared for this control that neither happened nor was vetoed.
   void DropUnfinishedChange();
 
   TsCommonData skinData_;
   TRemovalToken skinHook_;
   TRemovalToken cacheHook_;
+  TOwned<TsUpDown> arrows_;
   int hotTab_ = -1;
   int messageDepth_ = 0;
   bool changePrepared_ = false;

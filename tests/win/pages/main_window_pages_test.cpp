@@ -2,39 +2,15 @@
 // program's own skin; screenshots of both pages land in the tree's e2e-screenshots folder.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <vector>
-
 #include "app/umain.h"
 #include "page_fixture.h"
-#include "png/png_writer.h"
 
 namespace sundrel {
 namespace {
 
 using sundrel::testing::FrameworkTest;
 using sundrel::testing::PumpUntil;
-
-void SaveScreenshot(HWND window, const std::string& name) {
-  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  if (folder == nullptr) return;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpUntil([] { return false; }, 300);
-  RECT bounds;
-  GetWindowRect(window, &bounds);
-  const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
-  TBitmap picture(width, height);
-  WindowDC screen(nullptr);
-  BitBlt(picture.Canvas().Handle(), 0, 0, width, height, screen.get(), bounds.left, bounds.top, SRCCOPY);
-  GdiFlush();
-  std::vector<uint8_t> rgb;
-  rgb.reserve(static_cast<size_t>(width) * height * 3);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* row = picture.ScanLine(y);
-    for (int x = 0; x < width; ++x) rgb.insert(rgb.end(), {row[x * 3 + 2], row[x * 3 + 1], row[x * 3]});
-  }
-  WritePng(std::string(folder) + "/" + name, width, height, rgb);
-}
+using sundrel::testing::SaveScreenshot;
 
 class MainWindowPages : public FrameworkTest {};
 

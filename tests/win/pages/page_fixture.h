@@ -26,8 +26,6 @@ class PageControlTest : public FrameworkTest {
 
   // What the control paints for itself (its pages are windows of their own and not in it).
   std::unique_ptr<TBitmap> Picture() const;
-  // What the window shows on the screen, once painting has settled.
-  std::unique_ptr<TBitmap> Screen(HWND window) const;
   static TColor PixelOf(TBitmap& bitmap, int x, int y);
   // The middle of the tab as the system lays it out.
   POINT TabCentre(int index) const;
@@ -42,6 +40,12 @@ class PageControlTest : public FrameworkTest {
   TsTabSheet* one = nullptr;
   TsTabSheet* two = nullptr;
 };
+
+// What the window shows on the screen, once painting has settled.
+std::unique_ptr<TBitmap> ScreenPicture(HWND window);
+// The window as the screen shows it, as a PNG file in the folder that SUNDREL_SCREENSHOTS names
+// (nothing without one).
+void SaveScreenshot(HWND window, const std::string& name);
 
 // Whether two pictures of the same size differ anywhere in the rectangle.
 bool Differ(TBitmap& a, TBitmap& b, const TRect& r);

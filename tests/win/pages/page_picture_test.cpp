@@ -11,6 +11,7 @@ namespace {
 
 using testing::Differ;
 using testing::PageControlTest;
+using testing::ScreenPicture;
 
 TColor SectionColour(const TsSkinManager& manager, const char* section) {
   return manager.Skin().Sections()[static_cast<size_t>(manager.GetSkinIndex(section))].Color;
@@ -63,18 +64,18 @@ TEST_F(PageControlTest, TheTabUnderTheMouseIsHotOnlyWithHotTracking) {
     SCOPED_TRACE(hotTrack ? "hot tracking" : "no hot tracking (the main window)");
     pages->SetHotTrack(hotTrack);
     const TRect tab = pages->TabRect(1, false);
-    auto before = Screen(pages->Handle());
+    auto before = ScreenPicture(pages->Handle());
     const POINT over = TabCentre(1);
     SendMessageW(pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
     EXPECT_EQ(pages->HotTab(), hotTrack ? 1 : -1);
-    auto hot = Screen(pages->Handle());
+    auto hot = ScreenPicture(pages->Handle());
     EXPECT_EQ(Differ(*before, *hot, tab), hotTrack);
     EXPECT_EQ(Differ(*before, *Picture(), tab), hotTrack) << "a repaint keeps the hot tab";
 
     const TRect frame = pages->ClientFrameRect();
     SendMessageW(pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(frame.Left + 20, frame.Top + 20));
     EXPECT_EQ(pages->HotTab(), -1);
-    EXPECT_FALSE(Differ(*before, *Screen(pages->Handle()), tab)) << "leaving the tabs leaves no hot tab";
+    EXPECT_FALSE(Differ(*before, *ScreenPicture(pages->Handle()), tab)) << "leaving the tabs leaves no hot tab";
   }
 }
 
