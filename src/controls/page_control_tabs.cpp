@@ -6,6 +6,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "base/utf.h"
 #include "controls/page_geometry.h"
 #include "controls/s_page_control.h"
 #include "controls/section_paint_win32.h"
@@ -39,6 +40,31 @@ TRect VisibleTabPart(const TRect& tab, const TRect& frame, TTabPosition position
   if (position == tpTop) r.Bottom = std::min(r.Bottom, frame.Top);
   if (position == tpLeft) r.Right = std::min(r.Right, frame.Left);
   return r;
+}
+
+// Tabs on the left read from the top down, those on the right from the bottom up: the caption in
+// the control's font turned by 270 or 90 degrees, centred in r, framed when it has the focus.
+void DrawTurnedCaption(HDC dc, const TFont& font, const std::string& caption, const RECT& r, bool left, TColor colour,
+                       bool focusFrame) {
+  const std::wstring text = ToWide(caption);
+  SavedDC saved(dc);
+  SelectObject(dc, font.Handle());
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  LOGFONTW turned{};
+  GetObjectW(font.Handle(), sizeof(turned), &turned);
+  turned.lfEscapement = turned.lfOrientation = left ? 2700 : 900;
+  const UniqueFont turnedFont(CreateFontIndirectW(&turned));
+  SelectObject(dc, turnedFont.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorRefOf(colour));
+  const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+  // The text starts at its top-right corner going down, or at its bottom-left corner going up.
+  const POINT origin = left ? POINT{cx + size.cy / 2, cy - size.cx / 2} : POINT{cx - size.cy / 2, cy + size.cx / 2};
+  TextOutW(dc, origin.x, origin.y, text.c_str(), static_cast<int>(text.size()));
+  if (focusFrame) {
+    DottedFocusFrame(dc, TRect{cx - size.cy / 2 - 1, cy - size.cx / 2 - 2, cx + size.cy / 2 + 1, cy + size.cx / 2 + 2});
+  }
 }
 
 }  // namespace
@@ -99,6 +125,11 @@ void TsPageControl::DrawTabCaption(int index, int state, TBitmap& picture) {
   const TRect tab = TabRect(index, state == 2);
   const TRect shown = state == 2 ? tab : VisibleTabPart(tab, ClientFrameRect(), TabPosition());
   RECT text{shown.Left - tab.Left + 3, shown.Top - tab.Top + 3, shown.Right - tab.Left - 3, shown.Bottom - tab.Top - 3};
+  if (TabPosition() == tpLeft || TabPosition() == tpRight) {
+    DrawTurnedCaption(canvas.Handle(), Font(), caption, text, TabPosition() == tpLeft,
+                      Enabled() ? Font().Color() : TColor{0x808080}, Focused() && state != 0);
+    return;
+  }
   const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   DrawSectionText(canvas, caption, Enabled(), skinData_.GetSkinManager(), state != 0, TabSectionIndex(index), flags,
                   text);

@@ -214,6 +214,10 @@ void TsPageControl::WndProc(TMessage& message) {
       TPageControl::WndProc(message);
       if (message.LParam == 0) SetHotTab(-1);
       return;
+    case WM_STYLECHANGED:
+      // The tabs moved to another side or changed their kind: the whole picture is another.
+      skinData_.BGChanged = true;
+      break;
     case TCM_SETCURSEL:
       TPageControl::WndProc(message);
       PageChanged();

@@ -11,6 +11,7 @@ namespace {
 
 using testing::Differ;
 using testing::PageControlTest;
+using testing::SaveScreenshot;
 using testing::ScreenPicture;
 
 TColor SectionColour(const TsSkinManager& manager, const char* section) {
@@ -22,11 +23,13 @@ TEST_F(PageControlTest, TheFrameIsPaintedFromTheSectionOfTheTabPosition) {
     const char* skinSection;
     TTabPosition position;
     const char* frameSection;
+    const char* screenshot;
   };
   const Case cases[] = {
-      {"PAGECONTROL", tpTop, "PAGECONTROL"},
-      {"PAGECONTROL", tpBottom, "PAGECONTROLBOTTOM"},
-      {"CALCPANEL", tpBottom, "CALCPANEL"},
+      {"PAGECONTROL", tpTop, "PAGECONTROL", nullptr},
+      {"PAGECONTROL", tpBottom, "PAGECONTROLBOTTOM", "page-control-tabs-bottom.png"},
+      {"PAGECONTROL", tpLeft, "PAGECONTROLLEFT", "page-control-tabs-left.png"},
+      {"CALCPANEL", tpBottom, "CALCPANEL", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.frameSection);
@@ -34,6 +37,7 @@ TEST_F(PageControlTest, TheFrameIsPaintedFromTheSectionOfTheTabPosition) {
     pages->SetTabPosition(c.position);
     EXPECT_EQ(pages->EffectiveClientSection(), c.frameSection);
     EXPECT_EQ(pages->SkinData().SkinSection(), c.skinSection) << "the tab position does not rename the section";
+    if (c.screenshot != nullptr) SaveScreenshot(form->Handle(), c.screenshot);
     // The pages' middle is the frame's background: the border leaves its centre alone.
     const TRect frame = pages->ClientFrameRect();
     auto picture = Picture();
