@@ -67,6 +67,7 @@ TsPageControl::~TsPageControl() {
 void TsPageControl::Loaded() {
   TPageControl::Loaded();
   skinData_.Loaded();
+  if (ActivePage() != nullptr) RefreshViaForm(ActivePage());
 }
 
 std::string TsPageControl::EffectiveClientSection() const {

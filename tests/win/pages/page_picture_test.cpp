@@ -41,8 +41,10 @@ TEST_F(PageControlTest, TheFrameIsPaintedFromTheSectionOfTheTabPosition) {
     // The pages' middle is the frame's background: the border leaves its centre alone.
     const TRect frame = pages->ClientFrameRect();
     auto picture = Picture();
-    EXPECT_EQ(PixelOf(*picture, (frame.Left + frame.Right) / 2, (frame.Top + frame.Bottom) / 2),
-              SectionColour(*manager, c.frameSection));
+    const int middle = (frame.Left + frame.Right) / 2;
+    EXPECT_EQ(PixelOf(*picture, middle, (frame.Top + frame.Bottom) / 2), SectionColour(*manager, c.frameSection));
+    EXPECT_EQ(PixelOf(*picture, middle, frame.Top + 10), SectionColour(*manager, c.frameSection))
+        << "the picture follows the tabs to their new side";
   }
 }
 
