@@ -45,10 +45,77 @@ TPageControl::~TPageControl() {
   for (TTabSheet* page : pages_) page->pageControl_ = nullptr;
 }
 
+namespace {
+
+DWORD TabStyle(TTabPosition position, bool hotTrack) {
+  DWORD style = hotTrack ? TCS_HOTTRACK : 0;
+  switch (position) {
+    case tpTop:
+      break;
+    case tpBottom:
+      style |= TCS_BOTTOM;
+      break;
+    case tpLeft:
+      style |= TCS_VERTICAL | TCS_MULTILINE;
+      break;
+    case tpRight:
+      style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+      break;
+  }
+  return style;
+}
+
+constexpr DWORD kTabStyleBits = TCS_HOTTRACK | TCS_BOTTOM | TCS_RIGHT | TCS_VERTICAL | TCS_MULTILINE;
+
+}  // namespace
+
 void TPageControl::CreateParams(TCreateParams& params) const {
   TWinControl::CreateParams(params);
   params.BaseClassName = WC_TABCONTROLW;
-  params.Style |= WS_CLIPCHILDREN;
+  params.Style |= WS_CLIPCHILDREN | TabStyle(tabPosition_, hotTrack_);
+}
+
+void TPageControl::SetTabPosition(TTabPosition position) {
+  if (position == tabPosition_) return;
+  tabPosition_ = position;
+  ApplyStyle();
+}
+
+void TPageControl::SetHotTrack(bool hotTrack) {
+  if (hotTrack == hotTrack_) return;
+  hotTrack_ = hotTrack;
+  ApplyStyle();
+}
+
+void TPageControl::ApplyStyle() {
+  if (!HandleAllocated()) return;
+  const LONG style = GetWindowLongW(Handle(), GWL_STYLE);
+  SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>((style & ~kTabStyleBits) | TabStyle(tabPosition_, hotTrack_)));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  Realign();  // the pages' area moved with the tabs
+  Invalidate();
+}
+
+RECT TPageControl::TabItemRect(int index) const {
+  RECT r{};
+  if (HandleAllocated() && index >= 0 && index < PageCount()) {
+    SendMessageW(const_cast<TPageControl*>(this)->Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  }
+  return r;
+}
+
+int TPageControl::IndexOfTabAt(POINT point) const {
+  if (!HandleAllocated()) return -1;
+  TCHITTESTINFO hit{point, 0};
+  return static_cast<int>(
+      SendMessageW(const_cast<TPageControl*>(this)->Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+bool TPageControl::CanChange() {
+  bool allowChange = true;
+  if (OnChanging) OnChanging(this, allowChange);
+  return allowChange;
 }
 
 void TPageControl::CreateWnd() {
@@ -146,8 +213,10 @@ void TPageControl::WndProc(TMessage& message) {
         const auto index = SendMessageW(Handle(), TCM_GETCURSEL, 0, 0);
         if (index >= 0 && index < PageCount()) ChangeActivePage(pages_[static_cast<size_t>(index)]);
         if (OnChange) OnChange(this);
+        message.Result = FALSE;
+      } else {
+        message.Result = header->code == TCN_SELCHANGING && !CanChange();  // TRUE keeps the page
       }
-      message.Result = FALSE;  // TCN_SELCHANGING: the change may go ahead
       return;
     }
     case CM_DIALOGKEY:

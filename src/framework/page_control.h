@@ -10,6 +10,8 @@ namespace sundrel {
 
 class TPageControl;
 
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+
 class TTabSheet : public TWinControl {
  public:
   explicit TTabSheet(TComponent* owner);
@@ -24,6 +26,8 @@ class TTabSheet : public TWinControl {
 
  private:
   friend class TPageControl;
+
+  enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
   TPageControl* pageControl_ = nullptr;
 };
 
@@ -40,6 +44,18 @@ class TPageControl : public TWinControl {
   // The page after (or before) the active one, wrapping around; as Ctrl+Tab and Ctrl+Shift+Tab.
   void SelectNextPage(bool forward);
 
+  TTabPosition TabPosition() const { return tabPosition_; }
+  void SetTabPosition(TTabPosition position);
+  // Tabs light up under the mouse.
+  bool HotTrack() const { return hotTrack_; }
+  void SetHotTrack(bool hotTrack);
+  // The tab's rectangle as the system lays it out (empty without a window or for no such tab),
+  // and the tab under a point of the client area (-1 for none).
+  RECT TabItemRect(int index) const;
+  int IndexOfTabAt(POINT point) const;
+
+  // Before the user's choice of another page takes effect: clearing allowChange keeps the page.
+  std::function<void(TObject* sender, bool& allowChange)> OnChanging;
   // After the user chose another page.
   TNotifyEvent OnChange;
 
@@ -49,9 +65,12 @@ class TPageControl : public TWinControl {
   void AdjustClientRect(RECT& rect) const override;
   void AlignControls(RECT& rect) override;
   void WndProc(TMessage& message) override;
+  // Whether the user's choice of another page may take effect (OnChanging).
+  virtual bool CanChange();
 
  private:
   friend class TTabSheet;
+  void ApplyStyle();
   void InsertPage(TTabSheet* page);
   void RemovePage(TTabSheet* page);
   void InsertTab(int index);
@@ -60,6 +79,8 @@ class TPageControl : public TWinControl {
 
   std::vector<TTabSheet*> pages_;
   TTabSheet* activePage_ = nullptr;
+  TTabPosition tabPosition_ = tpTop;
+  bool hotTrack_ = false;
 };
 
 }  // namespace sundrel
