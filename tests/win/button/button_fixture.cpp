@@ -3,7 +3,7 @@
 #include "controls/control_skin.h"
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
-#include "skin/manager/internal_skin_win32.h"
+#include "tidewater_controls.h"
 
 namespace sundrel::testing {
 
@@ -63,10 +63,7 @@ void ButtonTest::SetUp() {
   MouseAway();
   form = application->CreateForm<TForm>();
   form->SetBounds(0, 0, 400, 300);
-  manager = new TsSkinManager(form);
-  AddInternalSkin(manager->InternalSkins());
-  manager->SetSkinDirectory(folder.Path());
-  manager->SetSkinName(kInternalSkinName);
+  manager = TidewaterManager(form, folder.Path());
   parent = ChildOf<TPicturePanel>(form, "PANEL");
   parent->SetBounds(0, 0, 300, 200);
   button = new TsButton(parent);
