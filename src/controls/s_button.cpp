@@ -5,6 +5,7 @@
 
 #include "controls/control_kinds.h"
 #include "controls/skin_utilities.h"
+#include "framework/hint.h"
 #include "skin/manager/anim_effects_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 
@@ -52,10 +53,10 @@ void TsButton::SetWordWrap(bool wrap) {
   skinData_.Invalidate();
 }
 
-int TsButton::CurrentButtonState() const {
+int TsButton::CurrentButtonState() {
   if (ShowsPressed()) return 2;
-  const bool defaultStyle = HandleAllocated() && (GetWindowLongW(const_cast<TsButton*>(this)->Handle(), GWL_STYLE) &
-                                                  BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  const bool defaultStyle =
+      HandleAllocated() && (GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   return defaultStyle || skinData_.CurrentState() == 1 ? 1 : 0;
 }
 
@@ -225,6 +226,7 @@ bool TsButton::HandleSkinCommand(TMessage& message) {
 }
 
 void TsButton::MouseDown() {
+  CancelHint();  // as every press does; the framework's own handling of it is bypassed
   if (!Enabled()) return;
   pressInProgress_ = true;
   mouseOver_ = true;

@@ -43,7 +43,7 @@ class TsButton : public TButton {
   TNotifyEvent OnMouseLeave;
 
   // 2 pressed, 1 hot, focused or the default button, 0 normal.
-  int CurrentButtonState() const;
+  int CurrentButtonState();
   // Composes the picture of the current state in the cache; makes the pending window region when
   // one is needed.
   void BuildCache();
