@@ -23,12 +23,14 @@ void TPicturePanel::PaintWindow(HDC dc) {
 void TPicturePanel::WndProc(TMessage& message) {
   TSkinned<TPanel>::WndProc(message);
   if (message.Msg != SM_SKINCMD) return;
-  switch (SkinCommandCode(message.WParam)) {
+  const int code = SkinCommandCode(message.WParam);
+  if (code == SMC_REFRESH) Invalidate();  // its picture is rebuilt at the paint
+  switch (code) {
     case SMC_SKIN_SET:
     case SMC_SKIN_REMOVED:
     case SMC_REFRESH:
     case SMC_STOP_FADING:
-      BroadcastToChildren(this, SkinCommand(SkinCommandCode(message.WParam), message.LParam));
+      BroadcastToChildren(this, SkinCommand(code, message.LParam));
       break;
     default:
       break;

@@ -26,7 +26,8 @@ class TPicturePanel : public TSkinned<TPanel> {
 
  protected:
   void PaintWindow(HDC dc) override;
-  // Passes the manager's announcements on to the children, as a skinned container does.
+  // Passes the manager's announcements on to the children and repaints after a skin change, as
+  // a skinned container does.
   void WndProc(TMessage& message) override;
 };
 

@@ -87,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "Pressed",
                           [](TsButton& b) { SendMessageW(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 12)); },
                           2, TLook::Cell},
+                      TStateCase{"Down", [](TsButton& b) { b.SetDown(true); }, 2, TLook::Cell},
                       TStateCase{"DefaultButton", [](TsButton& b) { b.SetDefault(true); }, 1, TLook::Cell},
                       TStateCase{"Focused", [](TsButton& b) { b.SetFocus(); }, 1, TLook::FocusFrame},
                       TStateCase{"Disabled", [](TsButton& b) { b.SetEnabled(false); }, 0, TLook::Disabled}),
@@ -121,6 +122,22 @@ TEST_F(ButtonTest, SpaceClicksOnReleaseAndShowsPressedMeanwhile) {
   SendMessageW(button->Handle(), WM_KEYUP, VK_SPACE, 0);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(button->CurrentButtonState(), 1);
+}
+
+TEST_F(ButtonTest, ASkinChangeRepaintsTheButtonInTheNewColours) {
+  // Low in the button, where its gradient is strongly coloured.
+  const POINT probe{20, kHeight - 5};
+  const auto onScreen = [this, probe] {
+    const POINT point = ScreenPoint(probe.x, probe.y);
+    const WindowDC screen(nullptr);
+    return static_cast<TColor>(GetPixel(screen.get(), point.x, point.y));
+  };
+  const TColor before = onScreen();
+  ASSERT_EQ(before, Reference(0).At(probe.x, probe.y));
+  manager->SetHueOffset(120);
+  Drain();
+  EXPECT_NE(onScreen(), before);
+  EXPECT_EQ(onScreen(), Reference(0).At(probe.x, probe.y));
 }
 
 TEST_F(ButtonTest, AClickInACornerHoleReachesTheParent) {
