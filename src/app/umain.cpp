@@ -99,6 +99,7 @@ void Tfrmmain::CreateSplitPage() {
   sbtn2 = Place<TsButton>(this, sTabSheet1, "sbtn2", {8, 8, 113, 25});
   sbtn2->SetCaption("打开要均分的文件");
   sbtn2->OnClick = Handler(&Tfrmmain::sbtn2Click);
+  sbtn2->SkinData().SetSkinSection("BUTTON");
 
   sedt1 = Place<TsEdit>(this, sTabSheet1, "sedt1", {8, 40, 481, 21});
   sedt1->SetReadOnly(true);
@@ -114,10 +115,12 @@ void Tfrmmain::CreateSplitPage() {
   sbtn1 = Place<TsButton>(this, sTabSheet1, "sbtn1", {8, 72, 89, 25});
   sbtn1->SetCaption("指定保存目录");
   sbtn1->OnClick = Handler(&Tfrmmain::sbtn1Click);
+  sbtn1->SkinData().SetSkinSection("BUTTON");
 
   sbtn3 = Place<TsButton>(this, sTabSheet1, "sbtn3", {9, 144, 88, 25});
   sbtn3->SetCaption("开始分割");
   sbtn3->OnClick = Handler(&Tfrmmain::sbtn3Click);
+  sbtn3->SkinData().SetSkinSection("BUTTON");
 
   sbtn2->SetTabOrder(0);
   sedt1->SetTabOrder(1);
@@ -135,6 +138,7 @@ void Tfrmmain::CreateMergePage() {
   sbtn6 = Place<TsButton>(this, sTabSheet2, "sbtn6", {8, 144, 145, 25});
   sbtn6->SetCaption("按顺序添加要合并的文件");
   sbtn6->OnClick = Handler(&Tfrmmain::sbtn6Click);
+  sbtn6->SkinData().SetSkinSection("BUTTON");
 
   slst1 = Place<TsListBox>(this, sTabSheet2, "slst1", {0, 0, 500, 138});
   slst1->SetAlign(alTop);
@@ -147,6 +151,7 @@ void Tfrmmain::CreateMergePage() {
   sbtn7 = Place<TsButton>(this, sTabSheet2, "sbtn7", {169, 144, 88, 25});
   sbtn7->SetCaption("开始合并");
   sbtn7->OnClick = Handler(&Tfrmmain::sbtn7Click);
+  sbtn7->SkinData().SetSkinSection("BUTTON");
 
   sbtn6->SetTabOrder(0);
   slst1->SetTabOrder(1);
@@ -174,6 +179,7 @@ void Tfrmmain::CreateBottomPanel() {
   sbtn4 = Place<TsButton>(this, sPanel1, "sbtn4", {404, 3, 97, 23});
   sbtn4->SetCaption("退出");
   sbtn4->OnClick = Handler(&Tfrmmain::sbtn4Click);
+  sbtn4->SkinData().SetSkinSection("BUTTON");
   sbtn4->SetTabOrder(0);
   CreateWorkStrip();
 }

@@ -5,14 +5,19 @@
 
 namespace sundrel::testing {
 
+TsSkinManager* TidewaterManager(TForm* form, const std::string& skinDirectory) {
+  auto* manager = new TsSkinManager(form);
+  AddInternalSkin(manager->InternalSkins());
+  manager->SetSkinDirectory(skinDirectory);
+  manager->SetSkinName(kInternalSkinName);
+  return manager;
+}
+
 void TidewaterControls::SetUp() {
   FrameworkTest::SetUp();
   form = application->CreateForm<TForm>();
   form->SetBounds(0, 0, 400, 300);
-  manager = new TsSkinManager(form);
-  AddInternalSkin(manager->InternalSkins());
-  manager->SetSkinDirectory(folder.Path());
-  manager->SetSkinName(kInternalSkinName);
+  manager = TidewaterManager(form, folder.Path());
   form->HandleNeeded();
   parent = ChildOf<TSkinnedPanel>(form, "PANEL");
   parent->SetBounds(0, 0, 300, 200);

@@ -9,6 +9,9 @@
 
 namespace sundrel::testing {
 
+// A manager on the form that holds and shows the program's own skin, its folder the given one.
+TsSkinManager* TidewaterManager(TForm* form, const std::string& skinDirectory);
+
 inline constexpr int kButtonLeft = 10, kButtonTop = 20, kButtonWidth = 113, kButtonHeight = 25;
 
 class TidewaterControls : public FrameworkTest {
