@@ -9,6 +9,7 @@
 
 #include "controls/s_label_fx.h"
 #include "controls/s_panel.h"
+#include "controls/skin_utilities.h"
 #include "framework/panel.h"
 #include "tidewater_form.h"
 
@@ -190,6 +191,55 @@ TEST_F(EffectLabel, TheCreditsLabelDrawsItsTextInItsOwnColourOverTheSkinsShadow)
   }
   EXPECT_GT(red, 20);
   EXPECT_GT(shadowed, 20);
+}
+
+// Which colours a big bold text shows on white: its solid strokes are exactly the text colour.
+bool ShowsColour(TsLabel* label, TColor colour) {
+  TBitmap bitmap(label->Width(), label->Height());
+  FillBitmap(bitmap, clWhite);
+  label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bitmap.Canvas().Handle()), 0);
+  GdiFlush();
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      if (PixelOf(bitmap, x, y) == ColorToRGB(colour)) return true;
+    }
+  }
+  return false;
+}
+
+struct LabelColourCase {
+  const char* name;
+  bool useSkinColor;
+  bool enabled;
+  bool skinActive;
+};
+
+TEST_F(EffectLabel, PlainLabelsTakeTheSkinsLabelColourUnlessTheyKeepTheirOwn) {
+  auto* label = new TsLabel(form);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 40, 100, 36);
+  label->SetCaption("WW");
+  label->SetParent(panel);
+  label->Font().SetHeight(-30);
+  label->Font().SetStyle(fsBold);
+  const TColor skinColour = manager->GetGlobalFontColor();
+  const LabelColourCase cases[] = {
+      {"skin colour", true, true, true},
+      {"own colour kept", false, true, true},
+      {"disabled fades into the panel", true, false, true},
+      {"skin removed", true, true, false},
+  };
+  for (const LabelColourCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    label->Font().SetColor(clRed);
+    label->SetUseSkinColor(c.useSkinColor);
+    label->SetEnabled(c.enabled);
+    manager->SetActive(c.skinActive);
+    TColor expected = c.useSkinColor ? skinColour : clRed;
+    if (!c.enabled) expected = MixColors(skinColour, GetParentColor(panel), 0.4);
+    if (!c.skinActive) expected = clWindowText;
+    EXPECT_TRUE(ShowsColour(label, expected));
+  }
 }
 
 // The transparent label's background: the parent's picture when the parent keeps one; only a
