@@ -42,6 +42,25 @@ void UseSmallFont(TControl* control) {
   font.SetColor(clBlack);
 }
 
+namespace {
+
+// The edits' bound labels stay inactive, but keep the small font should they be switched on.
+void ConfigureEdit(TsEdit* edit) {
+  edit->SkinData().SetSkinSection("EDIT");
+  TsBoundLabel& label = edit->BoundLabel();
+  label.SetIndent(0);
+  label.SetLayout(sclLeft);
+  label.SetMaxWidth(0);
+  label.SetUseSkinColor(true);
+  UseSmallFont(edit);
+  TFont font;
+  font.Assign(edit->Font());
+  font.SetColor(clWindowText);
+  label.SetFont(font);
+}
+
+}  // namespace
+
 Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   BeginLoading();
   SetName("frmmain");
@@ -104,12 +123,12 @@ void Tfrmmain::CreateSplitPage() {
   sedt1 = Place<TsEdit>(this, sTabSheet1, "sedt1", {8, 40, 481, 21});
   sedt1->SetReadOnly(true);
   sedt1->SetColor(clWhite);
-  UseSmallFont(sedt1);
+  ConfigureEdit(sedt1);
   sedt1->SetText("sedt1");
 
   sedt2 = Place<TsEdit>(this, sTabSheet1, "sedt2", {144, 106, 41, 21});
   sedt2->SetColor(clWhite);
-  UseSmallFont(sedt2);
+  ConfigureEdit(sedt2);
   sedt2->SetText("sedt2");
 
   sbtn1 = Place<TsButton>(this, sTabSheet1, "sbtn1", {8, 72, 89, 25});
@@ -162,6 +181,7 @@ void Tfrmmain::CreateBottomPanel() {
   sPanel1 = Place<TsPanel>(this, this, "sPanel1", {0, 200, 508, 31});
   sPanel1->SetAlign(alBottom);
   sPanel1->SetCaption("");
+  sPanel1->SkinData().SetSkinSection("PANEL");
 
   sLabelFX1 = Place<TsLabelFX>(this, sPanel1, "sLabelFX1", {17, 5, 224, 22});
   sLabelFX1->SetAutoSize(false);
@@ -172,6 +192,11 @@ void Tfrmmain::CreateBottomPanel() {
   font.SetStyle(fsBold | fsUnderline);
   font.SetColor(clBlack);
   sLabelFX1->SetColor(clRed);
+  sLabelFX1->Kind().SetKindType(ktStandard);
+  sLabelFX1->Kind().SetColor(clBlack);
+  sLabelFX1->Shadow().SetColor(clRed);
+  sLabelFX1->Shadow().SetBlurCount(8);
+  sLabelFX1->Shadow().SetDistance(2);
   sLabelFX1->SetHint("联系作者");
   sLabelFX1->SetShowHint(true);
   sLabelFX1->OnClick = Handler(&Tfrmmain::sLabelFX1Click);

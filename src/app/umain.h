@@ -11,6 +11,7 @@
 #include "controls/s_edit.h"
 #include "controls/s_gauge.h"
 #include "controls/s_label.h"
+#include "controls/s_label_fx.h"
 #include "controls/s_list_box.h"
 #include "controls/s_page_control.h"
 #include "controls/s_panel.h"

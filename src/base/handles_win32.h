@@ -81,6 +81,20 @@ class WindowDC {
   HDC dc_;
 };
 
+// The whole window's device context, frame included (GetWindowDC / ReleaseDC).
+class WholeWindowDC {
+ public:
+  explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WholeWindowDC() { ReleaseDC(window_, dc_); }
+  WholeWindowDC(const WholeWindowDC&) = delete;
+  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // One WM_PAINT's drawing: BeginPaint when made, EndPaint when it goes, also when the painting
 // in between fails. A paint that never ends leaves the system's device context taken.
 class PaintScope {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "framework/label.h"
+#include "controls/s_label.h"
 #include "framework/win_control.h"
 
 namespace sundrel {
@@ -13,21 +13,18 @@ namespace sundrel {
 class TsBoundLabel;
 class TsCommonData;
 
-// The label itself: a plain label that knows the control it names. The skin paints it later.
-class TsEditLabel : public TLabel {
+// The label itself: a skinned label that knows the control it names.
+class TsEditLabel : public TsLabel {
  public:
-  explicit TsEditLabel(TComponent* owner) : TLabel(owner) {}
+  explicit TsEditLabel(TComponent* owner) : TsLabel(owner) {}
   ~TsEditLabel() override;
 
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control) { focusControl_ = control; }
-  bool UseSkinColor() const { return useSkinColor_; }
-  void SetUseSkinColor(bool use) { useSkinColor_ = use; }
 
  private:
   friend class TsBoundLabel;
   TWinControl* focusControl_ = nullptr;
-  bool useSkinColor_ = true;
   TsBoundLabel* bound_ = nullptr;  // told when the label goes first
 };
 

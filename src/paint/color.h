@@ -17,6 +17,8 @@ inline constexpr TColor clRed = 0x0000FF;
 inline constexpr TColor clFuchsia = 0xFF00FF;
 // A colour with the system-colour high byte: used where "no key" has to be said with a colour.
 inline constexpr TColor clNoKey = -1;
+// No colour at all: what is painted in it is not painted.
+inline constexpr TColor clNone = 0x1FFFFFFF;
 
 inline constexpr int RedOf(TColor c) {
   return c & 0xFF;
