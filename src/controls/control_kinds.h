@@ -16,6 +16,7 @@ inline constexpr int kKindButton = 93;
 inline constexpr int kKindBitBtn = 94;
 inline constexpr int kKindListBox = 97;
 inline constexpr int kKindPageControl = 141;
+inline constexpr int kKindGauge = 161;
 inline constexpr int kKindFormProvider = 224;
 inline constexpr int kKindDialogControl = 227;
 

@@ -14,6 +14,7 @@ void TProgressBar::SetRange(int min, int max) {
   min_ = min;
   max_ = std::max(min, max);
   position_ = std::clamp(position_, min_, max_);
+  PositionChanged();
   if (HandleAllocated()) {
     SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
     SendMessageW(Handle(), PBM_SETPOS, position_, 0);
@@ -24,6 +25,7 @@ void TProgressBar::SetPosition(int position) {
   position = std::clamp(position, min_, max_);
   if (position == position_) return;
   position_ = position;
+  PositionChanged();
   if (HandleAllocated()) SendMessageW(Handle(), PBM_SETPOS, position_, 0);
 }
 

@@ -20,6 +20,8 @@ class TProgressBar : public TWinControl {
   void SetPosition(int position);
 
  protected:
+  // The position (or the range, which may move it) has changed; the window is told next.
+  virtual void PositionChanged() {}
   void CreateParams(TCreateParams& params) const override;
   void CreateWnd() override;
 
