@@ -47,14 +47,16 @@ TRect VisibleTabPart(const TRect& tab, const TRect& frame, TTabPosition position
 void DrawTurnedCaption(HDC dc, const TFont& font, const std::string& caption, const RECT& r, bool left, TColor colour,
                        bool focusFrame) {
   const std::wstring text = ToWide(caption);
+  LOGFONTW turned{};
+  GetObjectW(font.Handle(), sizeof(turned), &turned);
+  turned.lfEscapement = turned.lfOrientation = left ? 2700 : 900;
+  // Made before the context's state is saved, so that it is deleted only once the state is back
+  // and it is no longer selected: a selected font cannot be deleted.
+  const UniqueFont turnedFont(CreateFontIndirectW(&turned));
   SavedDC saved(dc);
   SelectObject(dc, font.Handle());
   SIZE size{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  LOGFONTW turned{};
-  GetObjectW(font.Handle(), sizeof(turned), &turned);
-  turned.lfEscapement = turned.lfOrientation = left ? 2700 : 900;
-  const UniqueFont turnedFont(CreateFontIndirectW(&turned));
   SelectObject(dc, turnedFont.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorRefOf(colour));

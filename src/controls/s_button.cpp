@@ -126,6 +126,9 @@ bool TsButton::HandleSkinnedMessage(TMessage& message) {
       if (message.WParam != VK_SPACE) return false;
       SpaceUp();
       return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(message.LParam) != Handle()) CaptureLost();
+      return false;
     case WM_SETFOCUS:
       FocusGained(message);
       return true;
@@ -247,8 +250,9 @@ void TsButton::MouseUp(POINT point) {
   if (GetCapture() == Handle()) ReleaseCapture();
   if (!Enabled()) return;
   if (fade_ != nullptr) {
+    // The press's picture is shown whole first, so that the release fades from it.
     StopFade();
-    skinData_.BGChanged = true;
+    Repaint();
   }
   mousePressed_ = false;
   regionNeeded_ = true;
@@ -259,6 +263,17 @@ void TsButton::MouseUp(POINT point) {
   // The click comes after the released look: a command that opens a dialog leaves no pressed
   // button behind it.
   if (pressed && inside) Click();
+}
+
+void TsButton::CaptureLost() {
+  // Another window took the mouse mid-press (a switch to another program, a menu): the press is
+  // over without a click, and the button must not stay pressed.
+  if (!pressInProgress_) return;
+  pressInProgress_ = false;
+  mousePressed_ = false;
+  StopFade();
+  regionNeeded_ = true;
+  Repaint();
 }
 
 void TsButton::MouseMove(POINT point) {

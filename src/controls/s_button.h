@@ -64,6 +64,7 @@ class TsButton : public TButton {
   void MouseDown();
   void MouseUp(POINT point);
   void MouseMove(POINT point);
+  void CaptureLost();
   void MouseCrossed(bool entered);
   void SpaceDown();
   void SpaceUp();

@@ -76,6 +76,19 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](ButtonTest& t) { static_cast<ButtonFades&>(t).Release(); }, kPressFrames}),
     [](const ::testing::TestParamInfo<TFadeCase>& info) { return std::string(info.param.Name); });
 
+TEST_F(ButtonTest, AClickQuickerThanThePressFadeStillFadesOnRelease) {
+  button->SetFocus();
+  MouseOver();
+  FinishFade();
+  Send(WM_LBUTTONDOWN, 50, 12);
+  ASSERT_TRUE(button->Fading());
+  const TFadeFrames frames(*button);
+  Send(WM_LBUTTONUP, 50, 12);
+  ASSERT_TRUE(button->Fading()) << "the release jumped to its picture";
+  FinishFade();
+  EXPECT_EQ(frames.Count, kPressFrames);
+}
+
 TEST_F(ButtonTest, WithoutFadingEventsAHoverShowsAtOnce) {
   const TacBtnEvents saved = manager->AnimEffects().Buttons.Events();
   manager->AnimEffects().Buttons.SetEvents(0);

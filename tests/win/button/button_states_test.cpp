@@ -124,6 +124,22 @@ TEST_F(ButtonTest, SpaceClicksOnReleaseAndShowsPressedMeanwhile) {
   EXPECT_EQ(button->CurrentButtonState(), 1);
 }
 
+TEST_F(ButtonTest, APressThatLosesTheMouseEndsWithoutAClickAndSpaceStillWorks) {
+  button->SetFocus();
+  MouseOver();
+  FinishFade();
+  Send(WM_LBUTTONDOWN, 50, 12);
+  ASSERT_EQ(GetCapture(), button->Handle());
+  SetCapture(edit->Handle());  // another window takes the mouse mid-press
+  ReleaseCapture();
+  EXPECT_NE(button->CurrentButtonState(), 2);
+  EXPECT_EQ(clicks, 0);
+  SendMessageW(button->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(button->Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_NE(button->CurrentButtonState(), 2);
+}
+
 TEST_F(ButtonTest, ASkinChangeRepaintsTheButtonInTheNewColours) {
   // Low in the button, where its gradient is strongly coloured.
   const POINT probe{20, kHeight - 5};
