@@ -219,6 +219,13 @@ void TsPageControl::WndProc(TMessage& message) {
       // The tabs moved to another side or changed their kind: the whole picture is another.
       skinData_.BGChanged = true;
       break;
+    case TCM_SETITEMW:
+    case TCM_INSERTITEMW:
+    case TCM_DELETEITEM:
+    case TCM_DELETEALLITEMS:
+      // A tab was renamed, added or taken away: the tabs in the cached picture are out of date.
+      skinData_.BGChanged = true;
+      break;
     case TCM_SETCURSEL:
       TPageControl::WndProc(message);
       PageChanged();

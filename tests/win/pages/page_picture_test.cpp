@@ -3,6 +3,8 @@
 // mouse is over it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "page_fixture.h"
 #include "skin/model/skin_model.h"
 
@@ -63,6 +65,30 @@ TEST_F(PageControlTest, TheActiveTabIsLargerThanTheOthersAndDrawnInItsOwnState) 
   EXPECT_TRUE(Differ(*asNormal, *asActive, inside)) << "the active state has a look of its own";
   pages->SetActivePage(one);
   EXPECT_FALSE(Differ(*asNormal, *Picture(), pages->TabStripRect())) << "back to normal when the page goes";
+}
+
+TEST_F(PageControlTest, RenamingOrAddingAPageShowsItsTabAtOnce) {
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  };
+  const Case cases[] = {
+      {"renamed", [this] { two->SetCaption("A longer second page"); }},
+      {"added",
+       [this] {
+         auto* three = new TsTabSheet(form);
+         three->SetCaption("Three");
+         three->SetPageControl(pages);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Picture();
+    c.change();
+    auto shown = Picture();
+    pages->SkinData().BGChanged = true;
+    EXPECT_FALSE(Differ(*shown, *Picture(), pages->TabStripRect())) << "the tabs were painted from a stale picture";
+  }
 }
 
 TEST_F(PageControlTest, TheTabUnderTheMouseIsHotOnlyWithHotTracking) {
