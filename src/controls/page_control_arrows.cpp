@@ -14,10 +14,13 @@ namespace sundrel {
 
 namespace {
 
-BOOL CALLBACK DestroySystemArrows(HWND child, LPARAM) {
+// The tab control's own arrows are its direct child; an up-down on one of the pages is not.
+BOOL CALLBACK DestroySystemArrows(HWND child, LPARAM tabControl) {
   wchar_t name[32] = {};
   GetClassNameW(child, name, 32);
-  if (lstrcmpiW(name, UPDOWN_CLASSW) == 0) DestroyWindow(child);
+  if (GetParent(child) == reinterpret_cast<HWND>(tabControl) && lstrcmpiW(name, UPDOWN_CLASSW) == 0) {
+    DestroyWindow(child);
+  }
   return TRUE;
 }
 
@@ -39,7 +42,7 @@ void TsPageControl::UpdateArrows() {
     arrows_.reset();
     return;
   }
-  EnumChildWindows(Handle(), DestroySystemArrows, 0);
+  EnumChildWindows(Handle(), DestroySystemArrows, reinterpret_cast<LPARAM>(Handle()));
   if (!arrows_) {
     arrows_ = MakeOwned<TsUpDown>(nullptr);
     const TsSkinManager* manager = skinData_.GetSkinManager();

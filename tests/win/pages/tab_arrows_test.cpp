@@ -19,6 +19,10 @@ bool HasSystemArrows(HWND window) {
 }
 
 TEST_F(PageControlTest, TabsWiderThanTheControlAreScrolledWithSkinnedArrows) {
+  // An up-down of the page's own, which the tab control's arrows must not be taken for.
+  HWND pageArrows = CreateWindowExW(0, L"msctls_updown32", nullptr, WS_CHILD | WS_VISIBLE, 10, 10, 20, 30,
+                                    one->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(pageArrows, nullptr);
   std::vector<TsTabSheet*> sheets{one, two};
   for (const char* caption : {"A third page with a long caption", "A fourth page with a long caption"}) {
     auto* sheet = new TsTabSheet(form);
@@ -29,6 +33,7 @@ TEST_F(PageControlTest, TabsWiderThanTheControlAreScrolledWithSkinnedArrows) {
   ASSERT_TRUE(PumpUntil([&] { return pages->Arrows() != nullptr; })) << "the overflow is found when painting";
   TsUpDown& arrows = *pages->Arrows();
   EXPECT_FALSE(HasSystemArrows(pages->Handle()));
+  EXPECT_TRUE(IsWindow(pageArrows)) << "an up-down on a page was destroyed";
   EXPECT_EQ(arrows.Left() + arrows.Width(), pages->Width());
   EXPECT_EQ(arrows.Top(), 0);
   EXPECT_EQ(arrows.Position(), 0);
