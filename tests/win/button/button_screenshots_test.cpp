@@ -15,10 +15,13 @@ using namespace sundrel::testing;
 
 constexpr int kMargin = 8;
 
+// The folder that SUNDREL_SCREENSHOTS names, or "" when none is named (then nothing is saved:
+// a test run by hand must not leave pictures wherever it was started).
 std::string ScreenshotFolder() {
   const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  std::string path = folder != nullptr ? folder : ".";
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  if (folder == nullptr || *folder == '\0') return "";
+  std::string path = folder;
+  if (path[0] == '/') path = "Z:" + path;
   return path + "\\";
 }
 
@@ -26,6 +29,8 @@ class ButtonScreenshots : public ButtonTest {
  protected:
   // The screen around the button, scaled up three times so that its corners can be seen.
   void Save(const std::string& name) {
+    const std::string folder = ScreenshotFolder();
+    if (folder.empty()) return;
     const POINT origin = ScreenPoint(-kMargin, -kMargin);
     const int width = kWidth + 2 * kMargin, height = kHeight + 2 * kMargin, scale = 3;
     const WindowDC screen(nullptr);
@@ -36,7 +41,7 @@ class ButtonScreenshots : public ButtonTest {
         rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
       }
     }
-    WritePng(ScreenshotFolder() + name, width * scale, height * scale, rgb);
+    WritePng(folder + name, width * scale, height * scale, rgb);
   }
 };
 
