@@ -98,6 +98,12 @@ void TsButton::ApplyPendingRegion(HDC dc) {
   if (!pendingRegion_) pendingRegion_ = RegionOfPicture();
   if (SetWindowRgn(Handle(), pendingRegion_.get(), FALSE) != 0) {
     static_cast<void>(pendingRegion_.release());  // the window owns it now
+    // The holes are the parent's again and may still show the colour the repair put there: the
+    // parent paints them (it clips its children, so nothing else of the button's place).
+    if (TWinControl* parent = Parent(); parent != nullptr && parent->HandleAllocated()) {
+      const RECT bounds = BoundsRect();
+      ::InvalidateRect(parent->Handle(), &bounds, FALSE);
+    }
   }
   pendingRegion_.reset();
   regionNeeded_ = false;
