@@ -172,7 +172,15 @@ TEST_F(Messages, TheHintShowsWhileTheMouseRestsOnTheControl) {
   quiet->SetHint("never");
   form->Show();
   auto tip = [] { return sundrel::testing::FindThreadWindow(TOOLTIPS_CLASSW); };
-  PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 15));
+  // The real cursor goes there too: with it elsewhere, the system's leave tracking may end the
+  // pause before the hint is due.
+  auto moveTo = [&](int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(form->Handle(), &point);
+    SetCursorPos(point.x, point.y);
+    PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  };
+  moveTo(20, 15);
   ASSERT_TRUE(PumpUntil([&] { return tip() != nullptr; }));
   wchar_t text[64] = L"";
   TTTOOLINFOW tool{};
@@ -182,7 +190,7 @@ TEST_F(Messages, TheHintShowsWhileTheMouseRestsOnTheControl) {
   tool.lpszText = text;
   SendMessageW(tip(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
   EXPECT_EQ(FromWide(text), "联系作者");
-  PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 45));
+  moveTo(20, 45);
   EXPECT_TRUE(PumpUntil([&] { return tip() == nullptr; }));
 }
 
