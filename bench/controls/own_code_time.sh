@@ -30,6 +30,7 @@ image_end=$((image_base + 16#$($objdump -p "$exe" | awk '$1 == "SizeOfImage" {pr
 # Addresses are compared as text of one width (awk here may not read hexadecimal).
 low=$(printf '%016x' $image_base)
 high=$(printf '%016x' $image_end)
+# shellcheck disable=SC2016  # awk code, not shell
 pad='{ a = sprintf("%16s", tolower($1)); gsub(/ /, "0", a) }'
 
 # The sampled addresses of the program's own process that lie inside its image, one per line,
