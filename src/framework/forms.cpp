@@ -6,6 +6,7 @@
 #include "base/errors.h"
 #include "framework/application.h"
 #include "framework/screen.h"
+#include "framework/task_windows.h"
 
 namespace sundrel {
 
@@ -15,34 +16,6 @@ std::vector<TCustomForm*>& FormList() {
   static std::vector<TCustomForm*> forms;
   return forms;
 }
-
-// The thread's other windows are disabled while a form runs modally, and enabled again after.
-class TaskWindowsDisabled {
- public:
-  explicit TaskWindowsDisabled(HWND modal) : modal_(modal) {
-    EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
-  }
-  ~TaskWindowsDisabled() {
-    for (auto it = disabled_.rbegin(); it != disabled_.rend(); ++it) {
-      if (IsWindow(*it)) EnableWindow(*it, TRUE);
-    }
-  }
-  TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-  TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
-
- private:
-  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
-    auto* disabler = reinterpret_cast<TaskWindowsDisabled*>(self);
-    if (window != disabler->modal_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
-      EnableWindow(window, FALSE);
-      disabler->disabled_.push_back(window);
-    }
-    return TRUE;
-  }
-
-  HWND modal_;
-  std::vector<HWND> disabled_;
-};
 
 HICON ApplicationIcon(int size) {
   return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
