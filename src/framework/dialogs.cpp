@@ -87,13 +87,14 @@ bool TOpenDialog::RunDialog(bool save) {
   if ((options_ & ofAllowMultiSelect) != 0) dialog.Flags |= OFN_ALLOWMULTISELECT;
   if ((options_ & ofEnableSizing) != 0) dialog.Flags |= OFN_ENABLESIZING;
 
+  // What an earlier run chose is gone, also when this one is cancelled.
+  files_.Clear();
   const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   if (!chosen) {
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) throw Exception("Too many files were chosen at once");
     return false;
   }
   filterIndex_ = static_cast<int>(dialog.nFilterIndex);
-  files_.Clear();
   for (const std::string& file : ChosenFiles(buffer, (options_ & ofAllowMultiSelect) != 0)) files_.Add(file);
   if (files_.Count() > 0) fileName_ = files_[0];
   return true;
