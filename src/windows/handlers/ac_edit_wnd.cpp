@@ -118,12 +118,6 @@ bool TacEditWnd::HandleEditMessage(TMessage& message, const TPassOn& passOn) {
         case SMC_REFRESH:
           if (message.LParam == reinterpret_cast<LPARAM>(SkinManager())) ApplySkinParams();
           return false;
-        case SMC_PARENT_UPDATED:
-          if (!SkinData()->Updating) return false;
-          SkinData()->Updating = false;
-          RedrawWindow(Window(), nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-          return false;
         case SMC_IS_SKINNED:
           message.LParam = 1;
           message.Result = 1;
