@@ -24,6 +24,9 @@ class ThemeModule {
   void SwitchOff(HWND window) const {
     if (setWindowTheme_ != nullptr) setWindowTheme_(window, L" ", L" ");
   }
+  void Restore(HWND window) const {
+    if (setWindowTheme_ != nullptr) setWindowTheme_(window, nullptr, nullptr);
+  }
 
  private:
   using IsThemeActiveFn = BOOL(WINAPI*)();
@@ -46,6 +49,10 @@ bool ThemesActive() {
 
 void SwitchOffWindowTheme(HWND window) {
   Themes().SwitchOff(window);
+}
+
+void RestoreWindowTheme(HWND window) {
+  Themes().Restore(window);
 }
 
 }  // namespace sundrel

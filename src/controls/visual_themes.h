@@ -10,5 +10,7 @@ namespace sundrel {
 bool ThemesActive();
 // The window draws its native parts without visual styles from now on.
 void SwitchOffWindowTheme(HWND window);
+// The window's visual style as the system would choose it, after SwitchOffWindowTheme.
+void RestoreWindowTheme(HWND window);
 
 }  // namespace sundrel
