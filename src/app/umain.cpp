@@ -19,6 +19,7 @@
 #include "base/utf.h"
 #include "framework/file_checks.h"
 #include "framework/message_form.h"
+#include "windows/menus/skinned_menus.h"
 
 namespace sundrel {
 

@@ -68,8 +68,9 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 void TPopupMenu::Popup(int x, int y) {
   UniqueMenu menu = BuildPopupMenu(*items_, painter_ != nullptr);
   if (!menu) throw Exception("Out of system resources");
-  const UINT command = static_cast<UINT>(TrackPopupMenuEx(
-      menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, window_.Handle(), nullptr));
+  const UINT flags =
+      TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | (painter_ != nullptr ? TPM_NOANIMATION : 0);
+  const UINT command = static_cast<UINT>(TrackPopupMenuEx(menu.get(), flags, x, y, window_.Handle(), nullptr));
   menu.reset();
   if (command == 0) return;
   if (TMenuItem* item = items_->FindCommand(command)) item->Click();

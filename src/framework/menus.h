@@ -26,6 +26,12 @@ class TMenuItem : public TComponent {
   void SetVisible(bool visible) { visible_ = visible; }
   bool Checked() const { return checked_; }
   void SetChecked(bool checked) { checked_ = checked; }
+  // A checked radio item shows a bullet instead of a check mark.
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool radioItem) { radioItem_ = radioItem; }
+  // The default item of a menu is shown in bold.
+  bool Default() const { return default_; }
+  void SetDefault(bool isDefault) { default_ = isDefault; }
 
   void Add(TMenuItem* item);
   void Remove(TMenuItem* item);
@@ -45,6 +51,8 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
   bool visible_ = true;
   bool checked_ = false;
+  bool radioItem_ = false;
+  bool default_ = false;
   TMenuItem* parent_ = nullptr;
   std::vector<TMenuItem*> items_;
   UINT command_;
@@ -63,8 +71,9 @@ class TPopupMenu : public TComponent {
   TComponent* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(TComponent* component) { popupComponent_ = component; }
 
-  // While set, the items are owner-drawn and the painter gets the menu messages (see
-  // TMenuPainter); without one the system draws them. The painter must outlive the menu or be
+  // While set, the items are owner-drawn, the painter gets the menu messages (see TMenuPainter)
+  // and the menu opens without the system's animation, which would slide in a picture that the
+  // painter has not drawn yet; without one the system draws them. The painter must outlive the menu or be
   // taken off first.
   TMenuPainter* Painter() const { return painter_; }
   void SetPainter(TMenuPainter* painter) { painter_ = painter; }

@@ -78,12 +78,14 @@ bool HasMainForm() {
 
 void TsSkinManager::AnnounceSkin() {
   FormRedrawPause pause(HasMainForm() ? FormsPaintedBy(this) : std::vector<HWND>{});
+  if (menuPainter_) menuPainter_->ResetSkinBorderWidth();
   SetSkinActive(false);
   {
     SlotScope announcing(Shared().SkinAnnouncing, true);
     BroadcastToForms(SMC_SKIN_SET, reinterpret_cast<LPARAM>(this));
   }
   SetSkinActive(true);
+  if (menuPainter_) menuPainter_->FreeMenuPicture();
   InstallHook();
   RefreshSkin();
   if (RedrawsForms()) pause.Forget();
@@ -94,6 +96,8 @@ void TsSkinManager::RefreshSkin() {
   BroadcastToForms(SMC_STOP_FADING, self);
   FormRedrawPause pause(RedrawsForms() ? FormsPaintedBy(this) : std::vector<HWND>{});
   BroadcastToForms(SMC_REFRESH, self);
+  // Menus made since the skin was announced are wired too.
+  RewireMenus();
   const TacSkinChanging& changing = animEffects_.SkinChanging;
   if (changing.Active) pause.Animate(BeforeVista() ? changing.Time : 0);
   pause.Resume();
@@ -105,6 +109,8 @@ void TsSkinManager::RemoveSkin() {
   SetSkinActive(false);
   try {
     BroadcastToForms(SMC_SKIN_REMOVED, reinterpret_cast<LPARAM>(this));
+    if (menuPainter_) menuPainter_->FreeMenuPicture();
+    RewireMenus();
   } catch (...) {
     ClearTables();
     throw;

@@ -35,6 +35,7 @@ void TacBtnEffects::SetEvents(TacBtnEvents events) {
 
 TsSkinManager::TsSkinManager(TComponent* owner)
     : TComponent(owner), skinDirectory_(kDefaultSkinDirectory), animEffects_(*this), model_(CreateSkinModel()) {
+  if (TMenuPainterFactory makePainter = MenuPainterFactory()) menuPainter_ = makePainter(*this);
   if (defaultManager == nullptr) BecomeDefault();
 }
 
@@ -93,12 +94,23 @@ void TsSkinManager::HookMainWindow() {
 }
 
 bool TsSkinManager::HandleMainWindowMessage(TMessage& message) {
-  // A change of the system's visual style must not bring the native look back over the skin.
-  if (message.Msg == WM_THEMECHANGED) {
-    message.Result = 0;
-    return true;
+  switch (message.Msg) {
+    // A change of the system's visual style must not bring the native look back over the skin.
+    case WM_THEMECHANGED:
+      message.Result = 0;
+      return true;
+    // The menu painter could not find the window of a menu it drew: it is found and shaped now.
+    case WM_SHAPE_MENU_OF_ITEM:
+      if (menuPainter_) menuPainter_->ShapeWindowOfItem(static_cast<UINT>(message.LParam));
+      message.Result = 0;
+      return true;
+    case WM_SHAPE_MENU_WINDOW:
+      if (menuPainter_) menuPainter_->ShapeMenuWindow(reinterpret_cast<HWND>(message.LParam));
+      message.Result = 0;
+      return true;
+    default:
+      return false;
   }
-  return false;
 }
 
 void TsSkinManager::InstallHook() {
@@ -107,6 +119,16 @@ void TsSkinManager::InstallHook() {
 
 void TsSkinManager::UninstallHook() {
   skinningHook_.reset();
+}
+
+void TsSkinManager::RewireMenus() {
+  if (menuPainter_ && IsDefault() && skinnedPopups_) menuPainter_->InitMenus(SkinActive());
+}
+
+void TsSkinManager::SetSkinnedPopups(bool skinned) {
+  if (skinned == skinnedPopups_) return;
+  skinnedPopups_ = skinned;
+  if (menuPainter_ && IsDefault()) menuPainter_->InitMenus(skinned && SkinActive());
 }
 
 bool TsSkinManager::RedrawsForms() const {

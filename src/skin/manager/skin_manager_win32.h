@@ -20,6 +20,7 @@
 #include "framework/control.h"
 #include "framework/messages.h"
 #include "skin/manager/anim_effects_win32.h"
+#include "skin/manager/menu_painter_link_win32.h"
 #include "skin/manager/menu_support_win32.h"
 #include "skin/pack/skin_directory.h"
 #include "skin/pack/stored_skins.h"
@@ -81,8 +82,10 @@ class TsSkinManager : public TComponent {
   void SetSkinInfo(const std::string&) {}
   const std::string& SkinName() const { return skinName_; }
   void SetSkinName(const std::string& name) { ChangeSkin(name); }
+  // Popup menus are painted by the skin. Switching it on the default manager wires or unwires
+  // the application's popup menus at once.
   bool SkinnedPopups() const { return skinnedPopups_; }
-  void SetSkinnedPopups(bool skinned) { skinnedPopups_ = skinned; }
+  void SetSkinnedPopups(bool skinned);
   TacSkinningRules SkinningRules() const { return skinningRules_; }
   void SetSkinningRules(TacSkinningRules rules) { skinningRules_ = rules; }
   static std::string Version() { return kSkinManagerVersion; }
@@ -117,6 +120,10 @@ class TsSkinManager : public TComponent {
 
   // Internal skins first, then the external ones the filter asks for; answers the first name.
   std::string GetSkinNames(std::vector<std::string>& names, SkinListFilter filter) const;
+
+  // The painter of the application's menus, made with the manager; none when no layer handed
+  // over a way to make one (menu_painter_link_win32.h).
+  TacMenuPainterLink* MenuPainter() const { return menuPainter_.get(); }
 
   // Whether the thread hook of the automatic skinning is in place.
   bool HookInstalled() const { return skinningHook_ != nullptr; }
@@ -158,6 +165,9 @@ class TsSkinManager : public TComponent {
   bool HandleMainWindowMessage(TMessage& message);
   void InstallHook();
   void UninstallHook();
+  // Wires the application's menus while the skin is active, unwires them when it is not (only
+  // the default manager, and only while it skins popups).
+  void RewireMenus();
   // Whether forms are redrawn now (not while loading, and only once there is a main form).
   bool RedrawsForms() const;
 
@@ -192,6 +202,7 @@ class TsSkinManager : public TComponent {
   HWND activeControl_ = nullptr;
   std::unique_ptr<TacSkinningHook> skinningHook_;
   std::unique_ptr<TacMainWindowHook> mainWindowHook_;
+  std::unique_ptr<TacMenuPainterLink> menuPainter_;
 };
 
 // The manager that everything without a manager of its own uses, or none.

@@ -1,0 +1,62 @@
+#include "windows/menus/menu_items.h"
+
+#include <algorithm>
+
+namespace sundrel {
+
+TsMenuItemType ItemTypeOf(const std::string& caption) {
+  if (caption == "-") return smDivider;
+  if (caption.size() > 1 && caption.front() == '-' && caption.back() == '-') return smCaption;
+  return smNormal;
+}
+
+std::string CaptionItemText(const std::string& caption) {
+  const size_t start = caption.find_first_not_of('-');
+  if (start == std::string::npos) return {};
+  return caption.substr(start, caption.find('-', start) - start);
+}
+
+int ItemHeightFor(TsMenuItemType type, int textHeight, int margin) {
+  if (type == smDivider) return 2;
+  // 1.25 times is a whole number of quarters: rounded exactly, a half to the even neighbour.
+  int text = 5 * textHeight / 4;
+  const int quarters = 5 * textHeight % 4;
+  if (quarters > 2 || (quarters == 2 && text % 2 != 0)) ++text;
+  return (type == smCaption ? text : std::max(text, kMenuGlyphSize)) + 2 * margin;
+}
+
+TMenuItem& FirstItemOf(TMenuItem& item) {
+  TMenuItem* parent = item.Parent();
+  return parent != nullptr && parent->Count() > 0 ? *parent->Items(0) : item;
+}
+
+namespace {
+
+// Whether a visible sibling lies before the item (step -1) or after it (step 1).
+bool VisibleSiblingBeyond(const TMenuItem& item, int step) {
+  const TMenuItem* parent = item.Parent();
+  if (parent == nullptr) return false;
+  for (int i = item.MenuIndex() + step; i >= 0 && i < parent->Count(); i += step) {
+    if (parent->Items(i)->Visible()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsFirstVisible(const TMenuItem& item) {
+  return !VisibleSiblingBeyond(item, -1);
+}
+
+bool IsLastVisible(const TMenuItem& item) {
+  return !VisibleSiblingBeyond(item, 1);
+}
+
+TCustomForm* FormOf(const TMenuItem& item) {
+  for (TComponent* owner = item.Owner(); owner != nullptr; owner = owner->Owner()) {
+    if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form;
+  }
+  return nullptr;
+}
+
+}  // namespace sundrel

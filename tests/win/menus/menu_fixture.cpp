@@ -1,0 +1,168 @@
+#include "menu_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "base/handles_win32.h"
+#include "png/png_writer.h"
+
+namespace sundrel::testing {
+
+TMenuPicture CaptureWindow(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  TMenuPicture picture{bounds.right - bounds.left, bounds.bottom - bounds.top, {}};
+  const WindowDC screen(nullptr);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = picture.Width;
+  info.bmiHeader.biHeight = -picture.Height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueDC memory(CreateCompatibleDC(screen.get()));
+  {
+    SelectObjectGuard selected(memory.get(), dib.get());
+    BitBlt(memory.get(), 0, 0, picture.Width, picture.Height, screen.get(), bounds.left, bounds.top, SRCCOPY);
+  }
+  GdiFlush();
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  for (int i = 0; i < picture.Width * picture.Height; ++i) {
+    const uint32_t p = pixels[i];  // blue, green, red, unused in memory
+    picture.Pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+  }
+  return picture;
+}
+
+std::string ScreenshotFolder() {
+  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
+  if (folder == nullptr || *folder == '\0') return "";
+  std::string path = folder;
+  if (path[0] == '/') path = "Z:" + path;
+  return path + "\\";
+}
+
+// Scaled up three times, so that single pixels of the frame and the separator can be seen.
+void SavePicture(const TMenuPicture& picture, const std::string& name) {
+  const std::string folder = ScreenshotFolder();
+  if (folder.empty()) return;
+  constexpr int kScale = 3;
+  std::vector<uint8_t> rgb;
+  for (int y = 0; y < picture.Height * kScale; ++y) {
+    for (int x = 0; x < picture.Width * kScale; ++x) {
+      const COLORREF pixel = picture.At(x / kScale, y / kScale);
+      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
+    }
+  }
+  WritePng(folder + name, picture.Width * kScale, picture.Height * kScale, rgb);
+}
+
+void MainWindowMenu::SetUp() {
+  FrameworkTest::SetUp();
+  form = application->CreateForm<Tfrmmain>();
+  form->Show();
+  form->sPageControl1->SetActivePage(form->sTabSheet2);
+  for (const char* part : {"movie.avi.vexl1", "movie.avi.vexl2", "movie.avi.vexl3"}) {
+    form->slst1->Items().Add(part);
+  }
+  ASSERT_NE(form->sSkinManager1->MenuPainter(), nullptr) << "the program's manager paints its menus";
+  Painter().OnDrawItem = [this](TMenuItem& item, TCanvas&, const TRect&, UINT state, TsMenuItemType) {
+    drawn.emplace_back(&item, state);
+  };
+  PumpUntil([] { return false; }, 100);
+}
+
+void MainWindowMenu::TearDown() {
+  form = nullptr;
+  FrameworkTest::TearDown();
+}
+
+TsSkinableMenus& MainWindowMenu::Painter() {
+  return dynamic_cast<TsSkinableMenus&>(*form->sSkinManager1->MenuPainter());
+}
+
+void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
+  drawn.clear();
+  size_t next = 0;
+  int ticks = 0;
+  TOwned<TTimer> driver(new TTimer(nullptr));
+  driver->SetInterval(20);
+  driver->OnTimer = [&](TObject*) {
+    const HWND menu = FindThreadWindow(L"#32768");
+    if (menu == nullptr) return;
+    // A menu still open a tick after its last step was not closed by it.
+    if (next == steps.size()) {
+      EndMenu();
+    } else if (++ticks > 500) {
+      ADD_FAILURE() << "step " << next << " of the menu never completed";
+      next = steps.size();
+      EndMenu();
+    } else if (steps[next](menu)) {
+      ++next;
+    }
+  };
+  RECT list{};
+  GetWindowRect(form->slst1->Handle(), &list);
+  SendMessageW(form->slst1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->slst1->Handle()),
+               MAKELPARAM((list.left + list.right) / 2, (list.top + list.bottom) / 2));
+  driver->SetEnabled(false);
+  EXPECT_EQ(next, steps.size()) << "the menu closed before its steps were done";
+  // What a closed menu leaves on the screen goes before anyone looks there again.
+  PumpUntil([] { return false; }, 50);
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::ItemsDrawn() {
+  return [this](HWND) {
+    int visibleNormal = 0;
+    for (int i = 0; i < form->pm1->Items()->Count(); ++i) {
+      TMenuItem* item = form->pm1->Items()->Items(i);
+      if (!item->Visible() || item->IsLine()) continue;
+      ++visibleNormal;
+      if (std::none_of(drawn.begin(), drawn.end(), [item](const auto& d) { return d.first == item; })) return false;
+    }
+    return visibleNormal > 0;
+  };
+}
+
+std::vector<MainWindowMenu::TMenuStep> MainWindowMenu::Hot(TMenuItem* item, int downPresses) {
+  return {ItemsDrawn(),
+          [downPresses](HWND menu) {
+            for (int i = 0; i < downPresses; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+            return true;
+          },
+          [this, item](HWND) {
+            return std::any_of(drawn.begin(), drawn.end(),
+                               [item](const auto& d) { return d.first == item && (d.second & ODS_SELECTED) != 0; });
+          },
+          // The hot picture reaches the screen before anyone looks.
+          [](HWND) { return true; }};
+}
+
+std::vector<MainWindowMenu::TSystemItem> MainWindowMenu::SystemItems(HWND menuWindow) {
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+  std::vector<TSystemItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[64] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = 63;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    items.push_back({info.fType, text});
+  }
+  return items;
+}
+
+RECT MainWindowMenu::ItemRect(HWND menuWindow, int position) {
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+  RECT item{}, window{};
+  GetMenuItemRect(menuWindow, menu, static_cast<UINT>(position), &item);
+  GetWindowRect(menuWindow, &window);
+  OffsetRect(&item, -window.left, -window.top);
+  return item;
+}
+
+}  // namespace sundrel::testing

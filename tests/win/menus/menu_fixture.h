@@ -1,0 +1,63 @@
+// The main window's merge list and its context menu, with the program's own skin, driven as a
+// user would: the menu opens on a context-menu request and is worked from inside its loop.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/umain.h"
+#include "framework_test_support.h"
+#include "windows/menus/s_skinable_menus.h"
+
+namespace sundrel::testing {
+
+// The screen under a window, 0x00BBGGRR per pixel, the top row first.
+struct TMenuPicture {
+  int Width = 0;
+  int Height = 0;
+  std::vector<COLORREF> Pixels;
+  COLORREF At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
+TMenuPicture CaptureWindow(HWND window);
+
+// The folder that SUNDREL_SCREENSHOTS names, or "" when none is named (a test run by hand leaves
+// no pictures behind).
+std::string ScreenshotFolder();
+void SavePicture(const TMenuPicture& picture, const std::string& name);
+
+class MainWindowMenu : public FrameworkTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // One step of work inside the open menu, given its window: true when it is done, and the next
+  // step may follow at the next tick.
+  using TMenuStep = std::function<bool(HWND menuWindow)>;
+  // Opens the list's context menu as a right click does and runs the steps inside it, one per
+  // timer tick; the menu is closed a tick after the last one unless a step closed it (chose an
+  // item).
+  void WithContextMenu(std::vector<TMenuStep> steps);
+  // A step that waits until every visible item of the open menu has been drawn once.
+  TMenuStep ItemsDrawn();
+  // Steps that pick out the item by keyboard and wait until it has been drawn hot.
+  std::vector<TMenuStep> Hot(TMenuItem* item, int downPresses);
+
+  TsSkinableMenus& Painter();
+  // The system menu's items' types (MFT_*) and texts, as the open menu holds them.
+  struct TSystemItem {
+    UINT Type = 0;
+    std::wstring Text;
+  };
+  static std::vector<TSystemItem> SystemItems(HWND menuWindow);
+  // The rectangle of the item of the open menu, in the menu window's coordinates.
+  static RECT ItemRect(HWND menuWindow, int position);
+
+  Tfrmmain* form = nullptr;
+  // Items drawn since the menu opened, with the state they were drawn in.
+  std::vector<std::pair<TMenuItem*, UINT>> drawn;
+};
+
+}  // namespace sundrel::testing
