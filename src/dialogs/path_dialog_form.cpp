@@ -113,6 +113,7 @@ void TPathDialogForm::sBitBtn2Click(TObject*) {
 
 void TPathDialogForm::sBitBtn3Click(TObject*) {
   const std::string parent = sShellTreeView1->Path();
+  if (parent.empty()) return;
   const std::optional<std::string> name = NewFolderName(parent, DirectoryExists);
   if (name) CreateDirectoryW(ToWide(*name).c_str(), nullptr);
   if (!name || !DirectoryExists(*name)) {

@@ -1,5 +1,6 @@
 #include "framework/tree_view.h"
 
+#include <utility>
 #include <vector>
 
 #include "base/errors.h"
@@ -347,9 +348,11 @@ bool TTreeView::HandleNotification(TMessage& message) {
     }
     case TVN_BEGINLABELEDITW:
       message.Result = readOnly_ ? TRUE : FALSE;
+      if (!readOnly_) editedItem_ = reinterpret_cast<const NMTVDISPINFOW*>(header)->item.hItem;
       return true;
     case TVN_ENDLABELEDITW: {
       const auto* edit = reinterpret_cast<const NMTVDISPINFOW*>(header);
+      if (edit->item.hItem != std::exchange(editedItem_, nullptr)) return true;
       TTreeNode* node = NodeOf(edit->item.hItem);
       if (edit->item.pszText == nullptr || node == nullptr) return true;  // cancelled
       std::string text = FromWide(edit->item.pszText);

@@ -2,8 +2,11 @@
 // view owns; a node may own an object of its caller's (Data), freed with the node.
 #pragma once
 
-#include <commctrl.h>
+// <windows.h> must come before the other system headers.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <functional>
 #include <memory>
@@ -137,6 +140,9 @@ class TTreeView : public TWinControl {
   int indent_ = 19;
   HIMAGELIST images_ = nullptr;
   int updateCount_ = 0;
+  // The item whose label is being edited. The system's tree may tell of one edit's end twice
+  // (Wine's does, as its editor loses the focus on the way out): only the first counts.
+  HTREEITEM editedItem_ = nullptr;
 };
 
 }  // namespace sundrel

@@ -16,8 +16,11 @@ namespace sundrel {
 namespace {
 
 constexpr char kErrorSettingPath[] = "Error Setting Path";
-// Posted to the tree: refresh the node whose item is in LParam once the label edit is over.
+// Posted to the tree once the label edit is over: refresh the node whose item is in LParam, or
+// report the rename that the shell refused. A report while the edit ends would take the focus
+// from the editor, which ends the same edit again.
 constexpr UINT kRefreshAfterRename = WM_APP + 0x1A0;
+constexpr UINT kRenameRefused = WM_APP + 0x1A1;
 
 class BusyScope {
  public:
@@ -311,7 +314,11 @@ bool TacCustomShellTreeView::Edited(TTreeNode* node, std::string& text) {
   TacShellFolder* folder = FolderOf(node);
   if (folder == nullptr || folder->Capabilities(SFGAO_CANRENAME) == 0) return false;
   std::optional<UniqueItemIdList> renamed = folder->Rename(Handle(), text);
-  if (!renamed) throw Exception("Rename to " + text + " failed");
+  if (!renamed) {
+    refusedName_ = text;
+    PostMessageW(Handle(), kRenameRefused, 0, 0);
+    return false;
+  }
   // What lay below the old name is read again under the new one.
   while (TTreeNode* child = node->FirstChild()) child->Delete();
   node->SetData(std::make_unique<TacShellFolder>(folder->Parent(), std::move(*renamed)));
@@ -330,6 +337,8 @@ void TacCustomShellTreeView::WndProc(TMessage& message) {
     case kRefreshAfterRename:
       if (TTreeNode* node = NodeOf(reinterpret_cast<HTREEITEM>(message.LParam))) RefreshNode(node);
       return;
+    case kRenameRefused:
+      throw Exception("Rename to " + refusedName_ + " failed");
     case WM_CONTEXTMENU:
       if (autoContextMenus_ && PopupMenu() == nullptr) {
         ShowContextMenu(message.LParam);

@@ -103,6 +103,8 @@ class TacCustomShellTreeView : public TsTreeView {
   bool rightClickSelect_ = true;
   bool autoRefresh_ = false;
   HIMAGELIST assignedImages_ = nullptr;
+  // The name that the shell refused last, reported once the label edit is over.
+  std::string refusedName_;
   // Set while the tree changes its own nodes: path changes wait.
   bool busy_ = false;
   // The shell's menu while it is shown: it draws its own items.
