@@ -3,7 +3,6 @@
 // Open/close cycles are counted for leaks, and the picker is saved as a picture.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "picker_fixture.h"
 #include "png/png_writer.h"
 #include "resource_count.h"
+#include "screenshot_folder.h"
 
 namespace sundrel {
 namespace {
@@ -89,15 +89,6 @@ TEST_F(PickerDialog, HundredOpenAndCloseCyclesLeaveNoObjectsBehind) {
   const TResourceCount before = CountResources();
   for (int i = 0; i < 100; ++i) ASSERT_TRUE(cycle());
   EXPECT_EQ(CountResources(), before);
-}
-
-// The folder that SUNDREL_SCREENSHOTS names, or "" when none is named.
-std::string ScreenshotFolder() {
-  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return "";
-  std::string path = folder;
-  if (path[0] == '/') path = "Z:" + path;
-  return path + "\\";
 }
 
 TEST_F(PickerDialog, Screenshot) {
