@@ -28,11 +28,6 @@ namespace {
 constexpr const char* kContactLink = "mailto:author@sundrel.example;support@sundrel.example";
 constexpr const char* kCredits = "Sundrel 作者：石头工作室";
 
-// Everything up to and including the last backslash or colon ("D:\video\" for D:\video\clip.avi).
-std::string FolderPart(const std::string& path) {
-  return path.substr(0, path.size() - ExtractFileName(path).size());
-}
-
 }  // namespace
 
 void UseSmallFont(TControl* control) {
@@ -291,11 +286,11 @@ void Tfrmmain::sbtn2Click(TObject*) {
 
 void Tfrmmain::SetSource(const std::string& path) {
   sedt1->SetText(path);
-  slbl1->SetCaption(FolderPart(path));
+  slbl1->SetCaption(ExtractFilePath(path));
 }
 
 void Tfrmmain::sbtn1Click(TObject*) {
-  spdlg1->SetPath(FolderPart(sedt1->Text()));
+  spdlg1->SetPath(ExtractFilePath(sedt1->Text()));
   if (spdlg1->Execute()) slbl1->SetCaption(spdlg1->Path());
 }
 

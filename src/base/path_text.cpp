@@ -19,6 +19,10 @@ std::string ExtractFileName(std::string_view path) {
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+std::string ExtractFilePath(std::string_view path) {
+  return std::string(path.substr(0, path.size() - ExtractFileName(path).size()));
+}
+
 std::string IncludeTrailingPathDelimiter(std::string_view folder) {
   std::string out(folder);
   if (out.empty() || out.back() != kPathDelim) out += kPathDelim;

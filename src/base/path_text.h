@@ -19,6 +19,10 @@ std::string TrimControlChars(std::string_view text);
 // has neither.
 std::string ExtractFileName(std::string_view path);
 
+// Everything up to and including the last path delimiter (or, on Windows, drive colon):
+// "D:\video\" for D:\video\clip.avi; empty when the text has neither.
+std::string ExtractFilePath(std::string_view path);
+
 // Appends a delimiter unless the text already ends in one. In UTF-8 a delimiter byte is never
 // part of a longer character, so looking at the last byte is the same as looking at the last
 // character.

@@ -14,6 +14,7 @@ inline constexpr int kKindPanel = 51;
 inline constexpr int kKindSpeedButton = 92;
 inline constexpr int kKindButton = 93;
 inline constexpr int kKindBitBtn = 94;
+inline constexpr int kKindTreeView = 96;
 inline constexpr int kKindListBox = 97;
 inline constexpr int kKindPageControl = 141;
 inline constexpr int kKindGauge = 161;

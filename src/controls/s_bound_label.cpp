@@ -110,4 +110,22 @@ void TsBoundLabel::AdjustPosition() {
   l.SetBounds(l.Left(), l.Top(), maxWidth_, std::max(l.Height(), f.Height()));
 }
 
+void TsBoundLabel::FollowOwner(const TMessage& message) {
+  if (label_ == nullptr) return;
+  switch (message.Msg) {
+    case WM_SIZE:
+    case WM_MOVE:
+      break;
+    case CM_VISIBLECHANGED:
+      label_->SetVisible(owner_->Visible());
+      break;
+    case CM_ENABLEDCHANGED:
+      label_->SetEnabled(owner_->Enabled());
+      break;
+    default:
+      return;
+  }
+  AdjustPosition();
+}
+
 }  // namespace sundrel

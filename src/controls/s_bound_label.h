@@ -60,6 +60,9 @@ class TsBoundLabel : public TPersistent {
   TsCommonData* CommonData() const { return commonData_; }
   // Places the label by the layout next to the owner.
   void AdjustPosition();
+  // Keeps the label with its owner after one of the owner's messages: moved and sized with it,
+  // shown, hidden, enabled and disabled with it.
+  void FollowOwner(const TMessage& message);
 
  private:
   friend class TsEditLabel;

@@ -47,6 +47,12 @@ void TsButton::SetFocusMargin(int margin) {
   skinData_.Invalidate();
 }
 
+void TsButton::SetShowFocus(bool show) {
+  if (show == showFocus_) return;
+  showFocus_ = show;
+  skinData_.Invalidate();
+}
+
 void TsButton::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
   wordWrap_ = wrap;

@@ -34,6 +34,9 @@ class TsButton : public TButton {
   // How far the focus frame lies outside the caption.
   int FocusMargin() const { return focusMargin_; }
   void SetFocusMargin(int margin);
+  // Off: no focus frame, whatever the section says.
+  bool ShowFocus() const { return showFocus_; }
+  void SetShowFocus(bool show);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wrap);
   TacAnimatEvents AnimatEvents() const { return animatEvents_; }
@@ -94,6 +97,7 @@ class TsButton : public TButton {
   TsDisabledKind disabledKind_ = dkBlended;
   bool down_ = false;
   int focusMargin_ = 1;
+  bool showFocus_ = true;
   bool wordWrap_ = true;
   TacAnimatEvents animatEvents_ = aeGlobalDef;
   // The left button went down on the button (and the press shows).

@@ -62,7 +62,7 @@ void TsButton::DrawCaption(int state) {
   const bool hot = skinData_.CurrentState() != 0 || state == 2 || down_;
   DrawSkinnedText(canvas, caption, true, hot, skinData_, flags, r);
   const bool focused = skinData_.Focused || (HandleAllocated() && Focused());
-  if (Enabled() && focused && !caption.empty() && skinData_.Section()->ShowFocus) {
+  if (Enabled() && focused && showFocus_ && !caption.empty() && skinData_.Section()->ShowFocus) {
     RECT frame = r;
     InflateRect(&frame, focusMargin_, focusMargin_);
     DottedFocusFrame(canvas.Handle(), TRect{frame.left, frame.top, frame.right, frame.bottom});

@@ -28,7 +28,7 @@ bool TsCommonData::OwnerDestroying() const {
 }
 
 bool TsCommonData::IsEditLike() const {
-  return dynamic_cast<TEdit*>(ownerControl_) != nullptr || ControlKind == kKindListBox;
+  return dynamic_cast<TEdit*>(ownerControl_) != nullptr || ControlKind == kKindListBox || ControlKind == kKindTreeView;
 }
 
 TsSkinManager* TsCommonData::GetSkinManager() const {

@@ -103,6 +103,7 @@ class TsCommonData : public TPersistent {
  private:
   bool OwnerLoading() const;
   bool OwnerDestroying() const;
+  // Edits, list boxes and tree views: their colour and font colour are the section's.
   bool IsEditLike() const;
   // Section colour and font colour for edit-like owners, unless custom.
   void ApplySectionColors();

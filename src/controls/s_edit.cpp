@@ -175,30 +175,11 @@ void TsEdit::AfterMessage(const TMessage& message) {
   }
 }
 
-void TsEdit::FollowWithBoundLabel(const TMessage& message) {
-  TsEditLabel* label = boundLabel_.Label();
-  if (label == nullptr) return;
-  switch (message.Msg) {
-    case WM_SIZE:
-    case WM_MOVE:
-      break;
-    case CM_VISIBLECHANGED:
-      label->SetVisible(Visible());
-      break;
-    case CM_ENABLEDCHANGED:
-      label->SetEnabled(Enabled());
-      break;
-    default:
-      return;
-  }
-  boundLabel_.AdjustPosition();
-}
-
 void TsEdit::WndProc(TMessage& message) {
   if (message.Msg == SM_SKINCMD && HandleSkinCommand(message)) return;
   if (!Ready() || !skinData_.IsSkinned()) {
     TEdit::WndProc(message);
-    FollowWithBoundLabel(message);
+    boundLabel_.FollowOwner(message);
     return;
   }
   switch (message.Msg) {
@@ -231,7 +212,7 @@ void TsEdit::WndProc(TMessage& message) {
   }
   TEdit::WndProc(message);
   AfterMessage(message);
-  FollowWithBoundLabel(message);
+  boundLabel_.FollowOwner(message);
 }
 
 }  // namespace sundrel

@@ -4,9 +4,12 @@
 
 #include "base/errors.h"
 #include "base/utf.h"
+#include "dialogs/path_dialog_form.h"
 #include "framework/application.h"
 #include "framework/file_checks.h"
 #include "framework/folder_browser.h"
+#include "framework/task_windows.h"
+#include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
 
@@ -17,6 +20,11 @@ std::string WithoutTrailingBackslash(std::string path) {
   return path;
 }
 
+bool SkinIsActive() {
+  const TsSkinManager* manager = DefaultManager();
+  return manager != nullptr && manager->Active() && manager->SkinData().Active;
+}
+
 }  // namespace
 
 bool TsPathDialog::Execute() {
@@ -25,10 +33,34 @@ bool TsPathDialog::Execute() {
   if (!noChangeDir_ && !start.empty() && !SetCurrentDirectoryW(ToWide(start).c_str())) {
     throw Exception("I/O error " + std::to_string(GetLastError()));
   }
-  const HWND owner = Application != nullptr ? Application->ActiveWindowHandle() : nullptr;
+  return SkinIsActive() ? ExecuteSkinned(start) : ExecuteSystem(start);
+}
+
+void TsPathDialog::Choose(const std::string& chosen) {
+  if (!chosen.empty() && DirectoryExists(chosen)) path_ = WithoutTrailingBackslash(chosen);
+}
+
+bool TsPathDialog::ExecuteSkinned(const std::string& start) {
+  const TOwned<TPathDialogForm> form(new TPathDialogForm(Application));
+  form->sBitBtn3->SetVisible((dialogOptions_ & sdAllowCreate) != 0);
+  form->sShellTreeView1->BoundLabel().SetCaption(caption_);
+  form->sShellTreeView1->SetRoot(root_);
+  if (!start.empty()) {
+    form->sShellTreeView1->SetPath(start);
+  } else if (TTreeNode* first = form->sShellTreeView1->FirstNode()) {
+    first->Select();
+  }
+  if (form->ShowModal() != mrOk) return false;
+  Choose(form->sShellTreeView1->Path());
+  return true;
+}
+
+bool TsPathDialog::ExecuteSystem(const std::string& start) {
+  const HWND owner = Application != nullptr ? Application->Handle() : nullptr;
+  const TaskWindowsDisabled disabled(nullptr);
   const std::optional<std::string> chosen = BrowseForFolder(owner, caption_, root_, start);
   if (!chosen) return false;
-  if (DirectoryExists(*chosen)) path_ = WithoutTrailingBackslash(*chosen);
+  Choose(*chosen);
   return true;
 }
 

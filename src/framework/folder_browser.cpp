@@ -6,28 +6,12 @@
 #include <memory>
 
 #include "base/utf.h"
+#include "framework/com_scope.h"
+#include "framework/shell_items.h"
 
 namespace sundrel {
 
 namespace {
-
-struct ItemIdListDeleter {
-  void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-using UniqueItemIdList = std::unique_ptr<ITEMIDLIST, ItemIdListDeleter>;
-
-class ComScope {
- public:
-  ComScope() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (initialized_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool initialized_;
-};
 
 // No "insert a disk" boxes from the system while the folders are listed.
 class CriticalErrorsSuppressed {

@@ -62,10 +62,15 @@ void TCustomForm::CreateParams(TCreateParams& params) const {
       params.Style |= WS_POPUP | WS_CAPTION;
       params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
       break;
+    case bsSizeToolWin:
+      params.Style |= WS_CAPTION | WS_THICKFRAME;
+      params.ExStyle |= WS_EX_TOOLWINDOW;
+      break;
   }
   if (borderStyle_ != bsNone && (borderIcons_ & biSystemMenu) != 0) {
     params.Style |= WS_SYSMENU;
-    if (borderStyle_ != bsDialog) {
+    // A tool window's caption has room for the close button only.
+    if (borderStyle_ != bsDialog && borderStyle_ != bsSizeToolWin) {
       if ((borderIcons_ & biMinimize) != 0) params.Style |= WS_MINIMIZEBOX;
       if ((borderIcons_ & biMaximize) != 0) params.Style |= WS_MAXIMIZEBOX;
     }

@@ -9,7 +9,7 @@
 
 namespace sundrel {
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 using TBorderIcons = unsigned;
 enum TPosition { poDesigned, poScreenCenter };

@@ -2,11 +2,11 @@
 // around it so that the rounded corners show.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "button_fixture.h"
 #include "png/png_writer.h"
+#include "screenshot_folder.h"
 
 namespace sundrel {
 namespace {
@@ -14,16 +14,6 @@ namespace {
 using namespace sundrel::testing;
 
 constexpr int kMargin = 8;
-
-// The folder that SUNDREL_SCREENSHOTS names, or "" when none is named (then nothing is saved:
-// a test run by hand must not leave pictures wherever it was started).
-std::string ScreenshotFolder() {
-  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return "";
-  std::string path = folder;
-  if (path[0] == '/') path = "Z:" + path;
-  return path + "\\";
-}
 
 class ButtonScreenshots : public ButtonTest {
  protected:
