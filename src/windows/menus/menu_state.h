@@ -16,6 +16,9 @@ namespace sundrel {
 enum TsMenuItemType { smCaption, smDivider, smNormal, smTopLine };
 
 struct TacMenuState {
+  // A skinned menu is open: raised when an item is measured, cleared when a menu window with its
+  // handler goes. While it is clear, menu windows are left to paint themselves.
+  bool MenuShowing = false;
   // The command identifier of the first item of the menu whose picture is current (0: none).
   // An identifier, not the item: the item may be gone by the time someone compares.
   UINT CurrentMenu = 0;

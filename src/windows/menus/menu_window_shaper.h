@@ -1,6 +1,6 @@
-// How a popup menu window takes the frame and shape of the picture painted for it. That belongs
-// to the handling of menu windows, which hands its shaper over here; until one is handed over,
-// menu windows keep the system's shape and the painter still paints their items and frame.
+// How a popup menu window takes the frame and shape of the picture painted for it. The painter
+// hands every window it found over here; the menu windows' own shaping (menu_frame.h) does the
+// work unless another shaper was set in its place (a test that watches which windows are shaped).
 #pragma once
 
 #include <windows.h>
@@ -18,6 +18,7 @@ namespace sundrel {
 using TMenuWindowShaper =
     std::function<void(HWND window, const TBitmap* picture, const std::vector<TRect>& cornerHoles)>;
 
+// An empty shaper brings the menu windows' own shaping back.
 void SetMenuWindowShaper(TMenuWindowShaper shaper);
 const TMenuWindowShaper& MenuWindowShaper();
 

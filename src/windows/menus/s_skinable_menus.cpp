@@ -10,6 +10,7 @@
 #include "skin/model/skin_model.h"
 #include "windows/menus/menu_fonts.h"
 #include "windows/menus/menu_items.h"
+#include "windows/menus/menu_window_handlers.h"
 #include "windows/menus/menu_window_shaper.h"
 
 namespace sundrel {
@@ -47,6 +48,8 @@ int TsSkinableMenus::SkinBorderWidth() {
 
 void TsSkinableMenus::InitMenus(bool skinned) {
   skinning_ = skinned;
+  // The windows of the menus come and go with the menus' items.
+  menuWindows_ = skinned ? HandleMenuWindows() : TRemovalToken();
   if (Application != nullptr) WireComponent(Application, skinned);
 }
 
@@ -109,6 +112,7 @@ void TsSkinableMenus::ShapeMenuWindow(HWND window) {
 void TsSkinableMenus::MeasureItem(TMenuItem& item, MEASUREITEMSTRUCT& measure) {
   if (item.IsDestroying()) return;
   TacMenuState& state = MenuState();
+  state.MenuShowing = true;
   TMenuItem& first = FirstItemOf(item);
   if (first.Command() != state.CurrentMenu) {
     ReleaseMenuState();

@@ -14,6 +14,7 @@
 #include "framework/label.h"
 #include "framework/menu_painter.h"
 #include "framework/menus.h"
+#include "framework/removal_token.h"
 #include "paint/geometry.h"
 #include "skin/manager/menu_painter_link_win32.h"
 #include "windows/menus/menu_state.h"
@@ -109,6 +110,8 @@ class TsSkinableMenus : public TMenuPainter, public TacMenuPainterLink {
   std::vector<TRect> holeRects_;
   // The system menus open now, for finding an item's window by its identifier.
   std::vector<HMENU> openMenus_;
+  // While the menus are wired, every new popup menu window gets its handler.
+  TRemovalToken menuWindows_;
 };
 
 }  // namespace sundrel

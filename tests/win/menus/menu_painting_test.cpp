@@ -57,9 +57,11 @@ TEST_F(MenuPainting, FrameHotItemAndSeparatorComeFromTheSkin) {
   const int x = rects[0].right - 10;
 
   const TacMemBitmap& master = form->sSkinManager1->Skin().MasterBitmap();
-  // "MAINMENU"'s border image starts at (26, 102) of the master bitmap.
-  EXPECT_EQ(picture.At(0, 0), static_cast<COLORREF>(master.Pixel(26, 102)));
-  EXPECT_EQ(picture.At(0, picture.Height / 2), picture.At(0, 0)) << "the frame's left edge";
+  // "MAINMENU"'s border image starts at (26, 102) of the master bitmap, in the colour of its
+  // edges. The window's top-left pixel is cut from its shape and shows what lies behind.
+  const auto frame = static_cast<COLORREF>(master.Pixel(26, 102));
+  EXPECT_EQ(picture.At(0, picture.Height / 2), frame) << "the frame's left edge";
+  EXPECT_EQ(picture.At(picture.Width / 2, 0), frame) << "the frame's top edge";
   EXPECT_TRUE(Between(picture.At(x, MiddleRow(rects[0])), kHotTop, kHotBottom))
       << std::hex << picture.At(x, MiddleRow(rects[0]));
   EXPECT_TRUE(Between(picture.At(x, MiddleRow(rects[2])), kMenuTop, kMenuBottom)) << "a normal item shows the menu";
