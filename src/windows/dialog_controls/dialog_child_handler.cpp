@@ -11,7 +11,10 @@
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
 #include "windows/dialog_controls/ac_group_box_wnd.h"
 #include "windows/dialog_controls/ac_list_view_wnd.h"
+#include "windows/dialog_controls/ac_panel_wnds.h"
+#include "windows/dialog_controls/ac_spin_wnd.h"
 #include "windows/dialog_controls/ac_static_wnd.h"
+#include "windows/dialog_controls/ac_tool_bar_wnd.h"
 #include "windows/handlers/ac_base_wnd.h"
 
 namespace sundrel {
@@ -105,9 +108,22 @@ std::unique_ptr<TacMainWnd> NewHandler(HWND child, const TDialogChildChoice& cho
       return std::make_unique<TacListViewWnd>(child, section, manager, nullptr);
     case TreeView:
       return std::make_unique<TacTreeViewWnd>(child, section, manager, nullptr);
-    default:
-      return nullptr;
+    case TransPanel:
+      return std::make_unique<TacTransPanelWnd>(child, section, manager, nullptr);
+    case Sizer:
+      return std::make_unique<TacSizerWnd>(child, section, manager, nullptr);
+    case ToolBar:
+      return std::make_unique<TacToolBarWnd>(child, section, manager, nullptr);
+    case Spin: {
+      auto spin = std::make_unique<TacSpinWnd>(child, section, manager, nullptr);
+      spin->LeftOffset = 2;
+      return spin;
+    }
+    case None:
+    case LeaveDialogNative:
+      break;
   }
+  return nullptr;
 }
 
 }  // namespace

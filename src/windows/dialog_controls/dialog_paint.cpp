@@ -42,7 +42,7 @@ void ReplaceKeyColor(const TacPixels& pixels, TColor color) {
 
 }  // namespace
 
-bool PaintStateBackground(TacMainWnd& handler, int state) {
+bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part) {
   handler.UpdateGeometry();
   TsCommonData& data = *handler.SkinData();
   if (data.CacheBmp() == nullptr) data.PrepareCache();
@@ -54,8 +54,10 @@ bool PaintStateBackground(TacMainWnd& handler, int state) {
   if (cache.Handle() == nullptr) return false;
   const HWND parentWindow = handler.ParentWindow;
   const TacParentImage parent = parentWindow != nullptr ? AskParentImage(parentWindow) : TacParentImage{};
-  PaintControlSkin(data, parent, true, true, cache, TPoint{handler.PosInParent.x, handler.PosInParent.y},
-                   TRect{0, 0, size.cx, size.cy}, state);
+  const RECT r = part != nullptr ? *part : RECT{0, 0, size.cx, size.cy};
+  PaintControlSkin(data, parent, true, true, cache,
+                   TPoint{handler.PosInParent.x + r.left, handler.PosInParent.y + r.top},
+                   TRect{r.left, r.top, r.right, r.bottom}, state);
   // A dialog that is not skinned itself lends no picture and names no colour: what shows through
   // the section's holes is the system's dialog face, as around the native controls.
   if (!parent.Ready && (parentWindow == nullptr || AskBackFillColor(parentWindow) == clFuchsia)) {

@@ -20,8 +20,8 @@ class TFont;
 void PassOnRedrawGuarded(TacMainWnd& handler, TMessage& message, const TPassOn& passOn);
 
 // The cache sized to the window and painted with the section in the state over the parent's
-// picture (or its colour). Answers whether the cache can be painted on.
-bool PaintStateBackground(TacMainWnd& handler, int state);
+// picture (or its colour), all of it or only the part. Answers whether the cache can be painted on.
+bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part = nullptr);
 
 // The part of the parent's picture that lies under the area of the handler's cache is copied
 // into it; what the parent's picture does not cover is left alone.

@@ -17,6 +17,7 @@
 #include "windows/dialog_controls/ac_btn_wnd.h"
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
 #include "windows/dialog_controls/ac_list_view_wnd.h"
+#include "windows/dialog_controls/ac_tool_bar_wnd.h"
 
 namespace sundrel {
 namespace {
@@ -41,6 +42,9 @@ TEST_F(OpenDialogControls, ButtonEditCombosAndFileListCarryTheirHandlers) {
     EXPECT_NE(dynamic_cast<TacBtnWnd*>(TacMainWnd::Find(ok)), nullptr);
     EXPECT_NE(dynamic_cast<TacEditWnd*>(TacMainWnd::Find(NameBox(window))), nullptr);
     EXPECT_NE(dynamic_cast<TacComboBoxWnd*>(TacMainWnd::Find(GetDlgItem(window, kFileTypeComboId))), nullptr);
+    HWND toolbar = FindDescendant(window, L"ToolbarWindow32");
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_NE(dynamic_cast<TacToolBarWnd*>(TacMainWnd::Find(toolbar)), nullptr);
     HWND list = FindDescendant(window, L"SysListView32");
     ASSERT_NE(list, nullptr);
     EXPECT_NE(dynamic_cast<TacListViewWnd*>(TacMainWnd::Find(list)), nullptr);
