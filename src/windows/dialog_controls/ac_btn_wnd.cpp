@@ -78,21 +78,16 @@ void TacBtnWnd::PrepareCache() {
 
 void TacBtnWnd::Paint(HDC given) {
   UpdateGeometry();
-  if (given != nullptr) {
-    SkinData()->BGChanged = true;
-    PrepareCache();
-    CopyCacheToDC(*this, given);
+  TsCommonData& data = *SkinData();
+  data.Updating = given == nullptr && data.MustRebuild();
+  if (data.Updating) {
+    // The paint is ended on this path too: a paint never ended keeps the system's context.
+    const PaintScope paint(Window());
     return;
   }
-  // The paint is ended on every path, also while the parent is still rebuilding its picture.
-  const PaintScope paint(Window());
-  TsCommonData& data = *SkinData();
-  data.Updating = data.MustRebuild();
-  if (data.Updating) return;
   data.BGChanged = true;
   PrepareCache();
-  const WindowDC dc(Window());
-  CopyCacheToDC(*this, dc.get());
+  ShowCache(*this, given);
 }
 
 void TacBtnWnd::SetHover(bool hot) {

@@ -63,16 +63,8 @@ void TacCheckBoxWnd::PaintCache() {
 }
 
 void TacCheckBoxWnd::Paint(HDC given) {
-  if (given != nullptr) {
-    PaintCache();
-    CopyCacheToDC(*this, given);
-    return;
-  }
-  const PaintScope paint(Window());
-  if (!IsWindowVisible(Window())) return;
-  PaintCache();
-  const WindowDC dc(Window());
-  CopyCacheToDC(*this, dc.get());
+  if (given != nullptr || IsWindowVisible(Window())) PaintCache();
+  ShowCache(*this, given);
 }
 
 void TacCheckBoxWnd::WndProc(TMessage& message, const TPassOn& passOn) {

@@ -54,13 +54,10 @@ void TacSizerWnd::WndProc(TMessage& message, const TPassOn& passOn) {
     return;
   }
   switch (message.Msg) {
-    case WM_PAINT: {
+    case WM_PAINT:
       PrepareOwnBackground(*this);
-      const PaintScope paint(Window());
-      const WindowDC dc(Window());
-      CopyCacheToDC(*this, dc.get());
+      ShowCache(*this, reinterpret_cast<HDC>(message.WParam));
       return;
-    }
     case WM_ERASEBKGND:
       message.Result = 1;
       return;

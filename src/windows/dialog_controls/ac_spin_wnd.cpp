@@ -67,18 +67,10 @@ void TacSpinWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       return;
     case WM_NCPAINT:
       return;
-    case WM_PAINT: {
+    case WM_PAINT:
       Paint();
-      const auto given = reinterpret_cast<HDC>(message.WParam);
-      if (given != nullptr) {
-        CopyCacheToDC(*this, given, LeftOffset);
-        return;
-      }
-      const PaintScope paint(Window());
-      const WindowDC dc(Window());
-      CopyCacheToDC(*this, dc.get(), LeftOffset);
+      ShowCache(*this, reinterpret_cast<HDC>(message.WParam), LeftOffset);
       return;
-    }
     default:
       break;
   }

@@ -32,13 +32,7 @@ void TacStaticWnd::Paint(HDC given) {
   SkinData()->BGChanged = true;
   SendSkinCommand(Window(), SMC_PREPARE_CACHE);
   PaintContent();
-  if (given != nullptr) {
-    CopyCacheToDC(*this, given);
-    return;
-  }
-  const PaintScope paint(Window());
-  const WindowDC dc(Window());
-  CopyCacheToDC(*this, dc.get());
+  ShowCache(*this, given);
 }
 
 void TacStaticWnd::WndProc(TMessage& message, const TPassOn& passOn) {

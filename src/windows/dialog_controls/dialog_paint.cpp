@@ -106,6 +106,17 @@ void CopyCacheToDC(const TacMainWnd& handler, HDC dc, int x) {
   BitBlt(dc, x, 0, cache->Width() - x, cache->Height(), cache->Canvas().Handle(), x, 0, SRCCOPY);
 }
 
+void ShowCache(const TacMainWnd& handler, HDC given, int x) {
+  if (given != nullptr) {
+    CopyCacheToDC(handler, given, x);
+    return;
+  }
+  // The paint's own context is clipped to what was invalid; a paint asked for directly has none.
+  const PaintScope paint(handler.Window());
+  const WindowDC dc(handler.Window());
+  CopyCacheToDC(handler, dc.get(), x);
+}
+
 HFONT WindowFont(HWND window) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   return font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -33,6 +33,10 @@ void PaintDisabledWhenNeeded(TacMainWnd& handler);
 // The cache copied to the context at (x, y), from the cache's column x on.
 void CopyCacheToDC(const TacMainWnd& handler, HDC dc, int x = 0);
 
+// The cache shown: on the context that came with the paint message, else on the window, with
+// the paint ended either way.
+void ShowCache(const TacMainWnd& handler, HDC given, int x = 0);
+
 // The font the control draws its text with: its own, else the system's default for dialogs.
 HFONT WindowFont(HWND window);
 // The font takes the face, height, style and character set of the handle.
