@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "base/handles_win32.h"
@@ -84,6 +85,9 @@ void TacListViewWnd::PaintColumn(HDC dc, const RECT& r, int item) {
   column.UpdateIndexes();
   const int state = item >= 0 && item == PressedColumn ? 2 : 0;
   PaintControlSkin(column, TacParentImage{}, true, false, picture, TPoint{0, 0}, TRect{0, 0, width, height}, state);
+  // Nothing lies behind a header: the holes of the columns' corners show the dialog face.
+  GdiFlush();
+  ReplaceKeyColor(PixelsOfDibSection(picture.Handle()), ColorToRGB(clBtnFace));
   if (item >= 0) {
     wchar_t text[260] = {};
     HDITEMW info{};
@@ -183,6 +187,18 @@ void TacListViewWnd::HeaderProc(TMessage& message, const TPassOn& passOn) {
   }
 }
 
+void TacListViewWnd::FollowThumb(int position) {
+  // The list view reads the position of a thumb drag from the system's own tracking, which a
+  // skinned bar does not start: the handler scrolls it, item by item.
+  const int top = static_cast<int>(SendMessageW(Window(), LVM_GETTOPINDEX, 0, 0));
+  if (position == top) return;
+  RECT item{LVIR_BOUNDS, 0, 0, 0};
+  const bool known = SendMessageW(Window(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)) != 0;
+  const int itemHeight = known ? std::max<int>(1, item.bottom - item.top) : 1;
+  SendMessageW(Window(), LVM_SCROLL, 0, static_cast<LPARAM>((position - top) * itemHeight));
+  RefreshBars(true);
+}
+
 void TacListViewWnd::WndProc(TMessage& message, const TPassOn& passOn) {
   if (Detached || !Skinned()) {
     TacEditWnd::WndProc(message, passOn);
@@ -202,6 +218,12 @@ void TacListViewWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       return;
     case WM_PAINT:
       if (!ParamsApplied) ApplySkinParams();
+      break;
+    case WM_VSCROLL:
+      if (LOWORD(message.WParam) == SB_THUMBTRACK && ReportView()) {
+        FollowThumb(static_cast<int>(HIWORD(message.WParam)));
+        return;
+      }
       break;
     case SM_SKINCMD:
       if (SkinCommandCode(message.WParam) == SMC_REFRESH) {

@@ -36,6 +36,8 @@ class TacListViewWnd : public TacEditWnd {
   void HeaderProc(TMessage& message, const TPassOn& passOn);
   void PaintColumn(HDC dc, const RECT& r, int item);
   void RepaintHeader();
+  // Report view: the rows follow a thumb drag to the position.
+  void FollowThumb(int position);
 
   std::unique_ptr<TWindowSubclass> headerHook_;
 };

@@ -25,8 +25,6 @@ void PassOnRedrawGuarded(TacMainWnd& handler, TMessage& message, const TPassOn& 
   SendMessageW(window, WM_PAINT, 0, 0);
 }
 
-namespace {
-
 void ReplaceKeyColor(const TacPixels& pixels, TColor color) {
   if (!pixels.Is24Bit()) return;
   const uint8_t key[3] = {0xFF, 0x00, 0xFF};  // clFuchsia as blue, green, red
@@ -39,8 +37,6 @@ void ReplaceKeyColor(const TacPixels& pixels, TColor color) {
     }
   }
 }
-
-}  // namespace
 
 bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part) {
   handler.UpdateGeometry();

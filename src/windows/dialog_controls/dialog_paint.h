@@ -23,6 +23,9 @@ void PassOnRedrawGuarded(TacMainWnd& handler, TMessage& message, const TPassOn& 
 // picture (or its colour), all of it or only the part. Answers whether the cache can be painted on.
 bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part = nullptr);
 
+// Pixels of the key colour (the holes a section's border leaves) take the resolved colour.
+void ReplaceKeyColor(const TacPixels& pixels, TColor color);
+
 // The part of the parent's picture that lies under the area of the handler's cache is copied
 // into it; what the parent's picture does not cover is left alone.
 void CopyParentPicture(TacMainWnd& handler, const TacParentImage& parent, const RECT& area);
