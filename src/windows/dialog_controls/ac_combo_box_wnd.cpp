@@ -92,11 +92,8 @@ void TacComboBoxWnd::PaintButton(HDC dc) {
   const TacParentImage behind{PixelsOfDibSection(cache->Handle()), 0, 0, true};
   const ElementIndexes& combo = skin.Indexes().ComboBtn;
   if (manager->IsValidSkinIndex(combo.SkinIndex)) {
-    TsCommonData buttonData(nullptr, false);
-    buttonData.SetSkinManager(const_cast<TsSkinManager*>(manager));
-    buttonData.SetSkinSection("COMBOBTN");
-    buttonData.UpdateIndexes();
-    PaintControlSkin(buttonData, behind, true, true, picture, TPoint{button.left, button.top},
+    const std::unique_ptr<TsCommonData> part = PartSkinData(manager, "COMBOBTN");
+    PaintControlSkin(*part, behind, true, true, picture, TPoint{button.left, button.top},
                      TRect{button.left, button.top, button.right, button.bottom}, state);
   }
   if (manager->IsValidMaskIndex(combo.GlyphMask)) {

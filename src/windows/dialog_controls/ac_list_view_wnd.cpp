@@ -79,12 +79,10 @@ void TacListViewWnd::PaintColumn(HDC dc, const RECT& r, int item) {
   TBitmap picture;
   picture.SetPixelFormat(TPixelFormat::pf24bit);
   picture.SetSize(width, height);
-  TsCommonData column(nullptr, false);
-  column.SetSkinManager(const_cast<TsSkinManager*>(manager));
-  column.SetSkinSection(manager->GetSkinIndex("COLHEADER") >= 0 ? "COLHEADER" : "BUTTON");
-  column.UpdateIndexes();
+  const std::unique_ptr<TsCommonData> part =
+      PartSkinData(manager, manager->GetSkinIndex("COLHEADER") >= 0 ? "COLHEADER" : "BUTTON");
   const int state = item >= 0 && item == PressedColumn ? 2 : 0;
-  PaintControlSkin(column, TacParentImage{}, true, false, picture, TPoint{0, 0}, TRect{0, 0, width, height}, state);
+  PaintControlSkin(*part, TacParentImage{}, true, false, picture, TPoint{0, 0}, TRect{0, 0, width, height}, state);
   // Nothing lies behind a header: the holes of the columns' corners show the dialog face.
   GdiFlush();
   ReplaceKeyColor(PixelsOfDibSection(picture.Handle()), ColorToRGB(clBtnFace));
@@ -103,7 +101,7 @@ void TacListViewWnd::PaintColumn(HDC dc, const RECT& r, int item) {
     TCanvas canvas;
     canvas.SetHandle(picture.Canvas().Handle());
     AssignFont(canvas.Font(), WindowFont(HeaderWindow));
-    DrawSectionText(canvas, FromWide(text), true, manager, state != 0, column.SkinIndex,
+    DrawSectionText(canvas, FromWide(text), true, manager, state != 0, part->SkinIndex,
                     DT_END_ELLIPSIS | DT_NOCLIP | DT_SINGLELINE | DT_VCENTER | align, textRect);
     const ElementIndexes& arrows = (info.fmt & HDF_SORTDOWN) != 0 ? manager->Skin().Indexes().ScrollBtnBottom
                                                                   : manager->Skin().Indexes().ScrollBtnTop;

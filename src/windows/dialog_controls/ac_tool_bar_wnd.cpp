@@ -78,11 +78,8 @@ void TacToolBarWnd::PaintButton(TBitmap& picture, int index, const RECT& r) {
     return moved;
   }();
   const TacParentImage toolbar{PixelsOfDibSection(SkinData()->CacheBmp()->Handle()), 0, 0, true};
-  TsCommonData buttonData(nullptr, false);
-  buttonData.SetSkinManager(const_cast<TsSkinManager*>(manager));
-  buttonData.SetSkinSection("TOOLBUTTON");
-  buttonData.UpdateIndexes();
-  PaintControlSkin(buttonData, toolbar, true, true, picture, TPoint{at.left, at.top},
+  const std::unique_ptr<TsCommonData> part = PartSkinData(manager, "TOOLBUTTON");
+  PaintControlSkin(*part, toolbar, true, true, picture, TPoint{at.left, at.top},
                    TRect{at.left, at.top, at.right, at.bottom}, state);
   const int shift = state == 2 ? 1 : 0;
   int contentWidth = at.right - at.left;
@@ -112,7 +109,7 @@ void TacToolBarWnd::PaintButton(TBitmap& picture, int index, const RECT& r) {
     canvas.SetHandle(dc);
     AssignFont(canvas.Font(), WindowFont(Window()));
     // Hot and pressed buttons take the button's colours, the rest the toolbar's.
-    const int colours = state != 0 ? buttonData.SkinIndex : SkinData()->SkinIndex;
+    const int colours = state != 0 ? part->SkinIndex : SkinData()->SkinIndex;
     DrawSectionText(canvas, FromWide(text), (button.fsState & TBSTATE_ENABLED) != 0, manager, state != 0, colours,
                     DT_END_ELLIPSIS | DT_WORDBREAK | DT_VCENTER | DT_CENTER, textRect);
   }

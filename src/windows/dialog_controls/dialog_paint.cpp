@@ -113,6 +113,14 @@ void ShowCache(const TacMainWnd& handler, HDC given, int x) {
   CopyCacheToDC(handler, dc.get(), x);
 }
 
+std::unique_ptr<TsCommonData> PartSkinData(const TsSkinManager* manager, std::string_view section) {
+  auto data = std::make_unique<TsCommonData>(nullptr, false);
+  data->SetSkinManager(const_cast<TsSkinManager*>(manager));
+  data->SetSkinSection(std::string(section));
+  data->UpdateIndexes();
+  return data;
+}
+
 HFONT WindowFont(HWND window) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   return font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 #include "framework/message_hooks.h"
@@ -14,6 +15,8 @@
 namespace sundrel {
 
 class TFont;
+class TsCommonData;
+class TsSkinManager;
 
 // Hands the message on with the window's redrawing off, then paints the window anew: the
 // native control's own look never reaches the screen.
@@ -39,6 +42,10 @@ void CopyCacheToDC(const TacMainWnd& handler, HDC dc, int x = 0);
 // The cache shown: on the context that came with the paint message, else on the window, with
 // the paint ended either way.
 void ShowCache(const TacMainWnd& handler, HDC given, int x = 0);
+
+// Skin data without an owner for painting a part of a control (a column, a toolbar button) from
+// the named section of the manager's skin.
+std::unique_ptr<TsCommonData> PartSkinData(const TsSkinManager* manager, std::string_view section);
 
 // The font the control draws its text with: its own, else the system's default for dialogs.
 HFONT WindowFont(HWND window);
