@@ -1,0 +1,111 @@
+#include "dialog_controls_fixture.h"
+
+#include <fstream>
+
+#include "base/handles_win32.h"
+#include "base/utf.h"
+#include "framework_test_support.h"
+#include "png/png_writer.h"
+#include "windows/dialog_controls/dialog_child_handler.h"
+
+namespace sundrel::testing {
+
+namespace {
+
+constexpr int kFileNameComboId = 0x47C;  // the explorer dialog's name box
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM found) {
+  reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+  return TRUE;
+}
+
+}  // namespace
+
+void DialogControlsTest::SetUp() {
+  FrameworkTest::SetUp();
+  folder = std::filesystem::temp_directory_path() / "sundrel-dialog-controls-test";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"movie.vexl1", "movie.vexl2", "movie.vexl3"}) std::ofstream(folder / name) << name;
+  form = application->CreateForm<TForm>();
+  form->SetBounds(40, 40, 300, 200);
+  manager = TidewaterManager(form, skins.Path());
+  form->Show();
+}
+
+void DialogControlsTest::TearDown() {
+  handlers.clear();
+  FrameworkTest::TearDown();
+  // The dialog makes the folder it ends in the current one, which keeps it from going.
+  std::filesystem::current_path(folder.parent_path());
+  std::filesystem::remove_all(folder);
+}
+
+void DialogControlsTest::SkinChildren(HWND dialog) {
+  std::vector<HWND> children;
+  EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+  for (HWND child : children) {
+    if (auto handler = MakeDialogChildHandler(child)) handlers.push_back(std::move(handler));
+  }
+}
+
+bool DialogControlsTest::RunSkinned(TOpenDialog& dialog, const std::function<void(HWND)>& whileOpen) {
+  WindowWatch watch([] { return FindThreadWindow(L"#32770"); },
+                    [&](HWND window) {
+                      SkinChildren(window);
+                      // The dialog was painted before its controls were taken over.
+                      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+                      whileOpen(window);
+                    });
+  const bool chosen = dialog.Execute();
+  EXPECT_TRUE(watch.Seen());
+  handlers.clear();
+  return chosen;
+}
+
+HWND DialogControlsTest::NameBox(HWND dialog) {
+  HWND comboEx = GetDlgItem(dialog, kFileNameComboId);
+  HWND combo = FindWindowExW(comboEx, nullptr, L"ComboBox", nullptr);
+  return FindWindowExW(combo != nullptr ? combo : comboEx, nullptr, L"Edit", nullptr);
+}
+
+HWND DialogControlsTest::FindDescendant(HWND window, const wchar_t* className) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassNameOf(child) == className) return child;
+    if (HWND inner = FindDescendant(child, className)) return inner;
+  }
+  return nullptr;
+}
+
+std::string DialogControlsTest::InFolder(const char* name) const {
+  return FromWide((folder / name).wstring());
+}
+
+std::string ScreenshotFolder() {
+  const char* named = std::getenv("SUNDREL_SCREENSHOTS");
+  if (named == nullptr || *named == '\0') return "";
+  std::string path = named;
+  if (path[0] == '/') path = "Z:" + path;
+  return path + "\\";
+}
+
+void SaveWindow(HWND window, const std::string& name) {
+  const std::string where = ScreenshotFolder();
+  if (where.empty()) return;
+  PumpUntil([] { return false; }, 300);
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  const WindowDC screen(nullptr);
+  std::vector<uint8_t> rgb;
+  rgb.reserve(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF pixel = GetPixel(screen.get(), r.left + x, r.top + y);
+      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
+    }
+  }
+  WritePng(where + name, width, height, rgb);
+}
+
+}  // namespace sundrel::testing
