@@ -60,6 +60,9 @@ class TsBoundLabel : public TPersistent {
   TsCommonData* CommonData() const { return commonData_; }
   // Places the label by the layout next to the owner.
   void AdjustPosition();
+  // After each of the owner's messages: the label follows its moves, size, visibility and
+  // enabled state.
+  void FollowOwner(const TMessage& message);
 
  private:
   friend class TsEditLabel;

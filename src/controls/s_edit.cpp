@@ -113,8 +113,7 @@ void TsEdit::Print(TMessage& message) {
 }
 
 bool TsEdit::HandleSkinCommand(TMessage& message) {
-  const bool own =
-      message.LParam != 0 && reinterpret_cast<TsSkinManager*>(message.LParam) == skinData_.GetSkinManager();
+  const bool own = skinData_.IsOwnManager(message.LParam);
   switch (SkinCommandCode(message.WParam)) {
     case SMC_SKIN_SET:
     case SMC_SKIN_REMOVED:
@@ -175,30 +174,11 @@ void TsEdit::AfterMessage(const TMessage& message) {
   }
 }
 
-void TsEdit::FollowWithBoundLabel(const TMessage& message) {
-  TsEditLabel* label = boundLabel_.Label();
-  if (label == nullptr) return;
-  switch (message.Msg) {
-    case WM_SIZE:
-    case WM_MOVE:
-      break;
-    case CM_VISIBLECHANGED:
-      label->SetVisible(Visible());
-      break;
-    case CM_ENABLEDCHANGED:
-      label->SetEnabled(Enabled());
-      break;
-    default:
-      return;
-  }
-  boundLabel_.AdjustPosition();
-}
-
 void TsEdit::WndProc(TMessage& message) {
   if (message.Msg == SM_SKINCMD && HandleSkinCommand(message)) return;
   if (!Ready() || !skinData_.IsSkinned()) {
     TEdit::WndProc(message);
-    FollowWithBoundLabel(message);
+    boundLabel_.FollowOwner(message);
     return;
   }
   switch (message.Msg) {
@@ -231,7 +211,7 @@ void TsEdit::WndProc(TMessage& message) {
   }
   TEdit::WndProc(message);
   AfterMessage(message);
-  FollowWithBoundLabel(message);
+  boundLabel_.FollowOwner(message);
 }
 
 }  // namespace sundrel

@@ -42,7 +42,6 @@ class TsEdit : public TEdit {
   // Answers whether the message was handled completely.
   bool HandleSkinCommand(TMessage& message);
   void AfterMessage(const TMessage& message);
-  void FollowWithBoundLabel(const TMessage& message);
 
   TsCommonData skinData_;
   TsBoundLabel boundLabel_;
