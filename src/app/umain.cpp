@@ -341,7 +341,7 @@ void Tfrmmain::sbtn7Click(TObject*) {
 }
 
 void Tfrmmain::N1Click(TObject*) {
-  slst1->SelectAll();
+  for (int i = 0; i < slst1->Count(); ++i) slst1->SetSelected(i, true);
 }
 
 void Tfrmmain::N3Click(TObject*) {

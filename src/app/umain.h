@@ -12,7 +12,6 @@
 #include "controls/s_gauge.h"
 #include "controls/s_label.h"
 #include "controls/s_label_fx.h"
-#include "controls/s_list_box.h"
 #include "controls/s_page_control.h"
 #include "controls/s_panel.h"
 #include "controls/s_skin_manager.h"
@@ -21,6 +20,7 @@
 #include "framework/forms.h"
 #include "framework/menus.h"
 #include "framework/timer.h"
+#include "windows/list_box/s_list_box.h"
 
 namespace sundrel {
 

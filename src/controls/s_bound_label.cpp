@@ -75,6 +75,24 @@ void TsBoundLabel::SetUseSkinColor(bool use) {
   if (label_ != nullptr) label_->SetUseSkinColor(use);
 }
 
+void TsBoundLabel::FollowOwner(const TMessage& message) {
+  if (label_ == nullptr) return;
+  switch (message.Msg) {
+    case WM_SIZE:
+    case WM_MOVE:
+      break;
+    case CM_VISIBLECHANGED:
+      label_->SetVisible(owner_->Visible());
+      break;
+    case CM_ENABLEDCHANGED:
+      label_->SetEnabled(owner_->Enabled());
+      break;
+    default:
+      return;
+  }
+  AdjustPosition();
+}
+
 void TsBoundLabel::AdjustPosition() {
   if (label_ == nullptr || !label_->Visible()) return;
   TsEditLabel& l = *label_;
@@ -108,24 +126,6 @@ void TsBoundLabel::AdjustPosition() {
   l.SetAutoSize(false);
   l.SetWordWrap(true);
   l.SetBounds(l.Left(), l.Top(), maxWidth_, std::max(l.Height(), f.Height()));
-}
-
-void TsBoundLabel::FollowOwner(const TMessage& message) {
-  if (label_ == nullptr) return;
-  switch (message.Msg) {
-    case WM_SIZE:
-    case WM_MOVE:
-      break;
-    case CM_VISIBLECHANGED:
-      label_->SetVisible(owner_->Visible());
-      break;
-    case CM_ENABLEDCHANGED:
-      label_->SetEnabled(owner_->Enabled());
-      break;
-    default:
-      return;
-  }
-  AdjustPosition();
 }
 
 }  // namespace sundrel

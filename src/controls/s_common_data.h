@@ -74,6 +74,10 @@ class TsCommonData : public TPersistent {
   void EndUpdate();
   // Whether the owner's picture starts from its parent's.
   bool NeedsParentImage() const;
+  // The section's colour and font colour for the owner, each unless custom.
+  void ApplySectionColors();
+  // Whether a skin command's lParam names the manager that skins the owner.
+  bool IsOwnManager(LPARAM lParam) const;
 
   // The common handling of the owner's messages; answers whether the message was handled fully.
   bool HandleMessage(TMessage& message);
@@ -105,14 +109,11 @@ class TsCommonData : public TPersistent {
   bool OwnerDestroying() const;
   // Edits, list boxes and tree views: their colour and font colour are the section's.
   bool IsEditLike() const;
-  // Section colour and font colour for edit-like owners, unless custom.
-  void ApplySectionColors();
   void ApplyNativeColors();
   // SMC_REFRESH when the section is valid now, else SMC_SKIN_REMOVED, to the owner.
   void TellOwnerSkinChanged();
   LRESULT SendToOwner(int code, LPARAM lParam = 0, int flag = 0);
   int Transparency() const;
-  bool IsOwnManager(LPARAM lParam) const;
 
   bool HandleCommand(TMessage& message);
   void OnSkinRemoved(TsSkinManager* manager);

@@ -113,8 +113,7 @@ void TsEdit::Print(TMessage& message) {
 }
 
 bool TsEdit::HandleSkinCommand(TMessage& message) {
-  const bool own =
-      message.LParam != 0 && reinterpret_cast<TsSkinManager*>(message.LParam) == skinData_.GetSkinManager();
+  const bool own = skinData_.IsOwnManager(message.LParam);
   switch (SkinCommandCode(message.WParam)) {
     case SMC_SKIN_SET:
     case SMC_SKIN_REMOVED:

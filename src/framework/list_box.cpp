@@ -6,12 +6,12 @@
 
 namespace sundrel {
 
-int TListBoxStrings::Count() const {
+int TListBoxItems::Count() const {
   if (!listBox_.HandleAllocated()) return static_cast<int>(listBox_.keptItems_.size());
   return static_cast<int>(SendMessageW(listBox_.Handle(), LB_GETCOUNT, 0, 0));
 }
 
-std::string TListBoxStrings::Get(int index) const {
+std::string TListBoxItems::Get(int index) const {
   listBox_.CheckIndex(index);
   if (!listBox_.HandleAllocated()) return listBox_.keptItems_[static_cast<size_t>(index)];
   const auto length = SendMessageW(listBox_.Handle(), LB_GETTEXTLEN, index, 0);
@@ -21,18 +21,18 @@ std::string TListBoxStrings::Get(int index) const {
   return FromWide(text);
 }
 
-void TListBoxStrings::Add(const std::string& text) {
+int TListBoxItems::Add(const std::string& text) {
   if (!listBox_.HandleAllocated()) {
     listBox_.keptItems_.push_back(text);
-    return;
+    return Count() - 1;
   }
   const std::wstring wide = ToWide(text);
-  if (SendMessageW(listBox_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())) < 0) {
-    throw std::runtime_error("Insufficient memory for list box item");
-  }
+  const auto index = SendMessageW(listBox_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  if (index < 0) throw std::runtime_error("Insufficient memory for list box item");
+  return static_cast<int>(index);
 }
 
-void TListBoxStrings::Delete(int index) {
+void TListBoxItems::Delete(int index) {
   listBox_.CheckIndex(index);
   if (!listBox_.HandleAllocated()) {
     listBox_.keptItems_.erase(listBox_.keptItems_.begin() + index);
@@ -41,7 +41,7 @@ void TListBoxStrings::Delete(int index) {
   SendMessageW(listBox_.Handle(), LB_DELETESTRING, index, 0);
 }
 
-void TListBoxStrings::Clear() {
+void TListBoxItems::Clear() {
   listBox_.keptItems_.clear();
   if (listBox_.HandleAllocated()) SendMessageW(listBox_.Handle(), LB_RESETCONTENT, 0, 0);
 }

@@ -12,12 +12,12 @@ namespace sundrel {
 
 class TListBox;
 
-class TListBoxStrings : public TStrings {
+class TListBoxItems : public TStrings {
  public:
-  explicit TListBoxStrings(TListBox& listBox) : listBox_(listBox) {}
+  explicit TListBoxItems(TListBox& listBox) : listBox_(listBox) {}
   int Count() const override;
   std::string Get(int index) const override;
-  void Add(const std::string& text) override;
+  int Add(const std::string& text) override;
   void Delete(int index) override;
   void Clear() override;
 
@@ -53,10 +53,10 @@ class TListBox : public TWinControl {
   void ChangeScale(int multiplier, int divider) override;
 
  private:
-  friend class TListBoxStrings;
+  friend class TListBoxItems;
   void CheckIndex(int index);
 
-  TListBoxStrings items_{*this};
+  TListBoxItems items_{*this};
   std::vector<std::string> keptItems_;  // the items while there is no window
   bool multiSelect_ = false;
   int itemHeight_ = 13;

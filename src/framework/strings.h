@@ -12,7 +12,8 @@ class TStrings : public TPersistent {
  public:
   virtual int Count() const = 0;
   virtual std::string Get(int index) const = 0;
-  virtual void Add(const std::string& text) = 0;
+  // Answers the new item's index.
+  virtual int Add(const std::string& text) = 0;
   virtual void Delete(int index) = 0;
   virtual void Clear() = 0;
 
@@ -25,7 +26,10 @@ class TStringList : public TStrings {
  public:
   int Count() const override { return static_cast<int>(items_.size()); }
   std::string Get(int index) const override { return items_.at(index); }
-  void Add(const std::string& text) override { items_.push_back(text); }
+  int Add(const std::string& text) override {
+    items_.push_back(text);
+    return Count() - 1;
+  }
   void Delete(int index) override;
   void Clear() override { items_.clear(); }
 

@@ -41,6 +41,8 @@ inline constexpr TColor SystemColor(int number) {
 }
 inline constexpr TColor clWindow = SystemColor(5);
 inline constexpr TColor clWindowText = SystemColor(8);
+inline constexpr TColor clHighlight = SystemColor(13);
+inline constexpr TColor clHighlightText = SystemColor(14);
 inline constexpr TColor clBtnFace = SystemColor(15);
 inline constexpr TColor clBtnShadow = SystemColor(16);
 inline constexpr TColor clBtnHighlight = SystemColor(20);

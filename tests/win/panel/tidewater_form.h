@@ -18,13 +18,17 @@
 namespace sundrel::testing {
 
 class TidewaterForm : public FrameworkTest {
+ public:
+  // Handles messages until every window has painted.
+  static void Settle();
+  // What the screen shows of the window (frame included), after it has repainted.
+  static std::unique_ptr<TBitmap> Screen(HWND window);
+  // Saves the bitmap as a PNG in the screenshots folder, when one is given.
+  static void SaveScreenshot(TBitmap& bitmap, const std::string& name);
+
  protected:
   void SetUp() override;
 
-  // Handles messages until every window has painted.
-  void Settle();
-  // What the screen shows of the window (frame included), after it has repainted.
-  std::unique_ptr<TBitmap> Screen(HWND window);
   // The window printed (WM_PRINT, frame and client) into a bitmap of its size that starts
   // filled with `background`.
   std::unique_ptr<TBitmap> Printed(HWND window, TColor background = clFuchsia);
@@ -32,8 +36,6 @@ class TidewaterForm : public FrameworkTest {
   TsPanel* AddPanel(int left, int top, int width, int height);
   // The section's colour by name, from the active skin.
   const TsGeneralData& Section(const std::string& name) const;
-  // Saves the bitmap as a PNG in the screenshots folder, when one is given.
-  static void SaveScreenshot(TBitmap& bitmap, const std::string& name);
 
   FreshSlots fresh;
   test::TempDir folder;
