@@ -26,8 +26,16 @@ class TMenuItem : public TComponent {
   void SetVisible(bool visible) { visible_ = visible; }
   bool Checked() const { return checked_; }
   void SetChecked(bool checked) { checked_ = checked; }
+  // A checked radio item shows a dot instead of a check mark.
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool radio) { radioItem_ = radio; }
+  // The item starts a new column of its menu.
+  bool Break() const { return break_; }
+  void SetBreak(bool newColumn) { break_ = newColumn; }
 
   void Add(TMenuItem* item);
+  // Puts the item among the children at the index (at the end when the index is past it).
+  void Insert(int index, TMenuItem* item);
   void Remove(TMenuItem* item);
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int index) const { return items_.at(index); }
@@ -45,6 +53,8 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
   bool visible_ = true;
   bool checked_ = false;
+  bool radioItem_ = false;
+  bool break_ = false;
   TMenuItem* parent_ = nullptr;
   std::vector<TMenuItem*> items_;
   UINT command_;
