@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/registrations.h"
+#include "windows/auto/window_class_name.h"
 #include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
@@ -14,15 +16,9 @@ std::vector<TacProviderEntry*>& Entries() {
   return entries;
 }
 
-std::vector<std::shared_ptr<TacDialogSkinner>>& DialogSkinners() {
-  static std::vector<std::shared_ptr<TacDialogSkinner>> skinners;
+TRegistrations<TacDialogSkinner>& DialogSkinners() {
+  static TRegistrations<TacDialogSkinner> skinners;
   return skinners;
-}
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[128] = L"";
-  GetClassNameW(window, name, 128);
-  return name;
 }
 
 }  // namespace
@@ -49,9 +45,7 @@ TacProviderEntry* ProviderOf(HWND window) {
 }
 
 TRemovalToken RegisterDialogSkinner(TacDialogSkinner skinner) {
-  auto registration = std::make_shared<TacDialogSkinner>(std::move(skinner));
-  DialogSkinners().push_back(registration);
-  return TRemovalToken([registration] { std::erase(DialogSkinners(), registration); });
+  return DialogSkinners().Add(std::move(skinner));
 }
 
 TacProvider::TacProvider(TCustomForm& form) : TComponent(&form), form_(form) {}
@@ -84,9 +78,9 @@ TacDialogProvider::~TacDialogProvider() {
 }
 
 bool TacDialogProvider::InitDialog() {
-  const std::wstring className = ClassNameOf(dialog_);
+  const std::wstring className = WindowClassName(dialog_);
   if (className != L"#32770" && className != L"TMessageForm") return true;
-  const auto& skinners = DialogSkinners();
+  const auto& skinners = DialogSkinners().Entries();
   if (skinners.empty()) return true;
   // A copy: the skinner may register or unregister meanwhile.
   const TacDialogSkinner skinner = *skinners.back();

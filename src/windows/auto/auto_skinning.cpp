@@ -7,17 +7,12 @@
 #include "skin/manager/skin_command_win32.h"
 #include "skin/manager/skin_manager_win32.h"
 #include "windows/auto/ac_provider.h"
+#include "windows/auto/window_class_name.h"
 #include "windows/provider/title_cover.h"
 
 namespace sundrel {
 
 namespace {
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[128] = L"";
-  GetClassNameW(window, name, 128);
-  return name;
-}
 
 bool SameClass(const std::wstring& a, const wchar_t* b) {
   return CompareStringOrdinal(a.c_str(), -1, b, -1, TRUE) == CSTR_EQUAL;
@@ -32,7 +27,7 @@ TCustomForm* FrameworkForm(HWND window) {
 
 bool HasToolBar(HWND window) {
   for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (SameClass(ClassNameOf(child), L"ToolbarWindow32") || HasToolBar(child)) return true;
+    if (SameClass(WindowClassName(child), L"ToolbarWindow32") || HasToolBar(child)) return true;
   }
   return false;
 }
@@ -65,7 +60,7 @@ std::unique_ptr<TWindowHandler> SkinOnActivation(HWND window) {
       ProviderOf(window) != nullptr) {
     return nullptr;
   }
-  const std::wstring className = ClassNameOf(window);
+  const std::wstring className = WindowClassName(window);
   if (className == L"TApplication" || className == L"TQRStandardPreview") return nullptr;
   const TacSkinningRules rules = manager->SkinningRules();
   if (TCustomForm* form = FrameworkForm(window)) {

@@ -9,6 +9,7 @@
 #include "framework/edit.h"
 #include "framework/label.h"
 #include "framework/panel.h"
+#include "framework/registrations.h"
 #include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
@@ -20,13 +21,13 @@ struct AdapterRegistration {
   TAdapterHandlerFactory factory;
 };
 
-std::vector<std::shared_ptr<AdapterRegistration>>& AdapterRegistrations() {
-  static std::vector<std::shared_ptr<AdapterRegistration>> registrations;
+TRegistrations<AdapterRegistration>& AdapterRegistrations() {
+  static TRegistrations<AdapterRegistration> registrations;
   return registrations;
 }
 
 TAdapterHandlerFactory FactoryFor(const std::string& className) {
-  const auto& registrations = AdapterRegistrations();
+  const auto& registrations = AdapterRegistrations().Entries();
   const auto found = std::find_if(registrations.rbegin(), registrations.rend(),
                                   [&](const auto& entry) { return entry->className == className; });
   return found != registrations.rend() ? (*found)->factory : TAdapterHandlerFactory();
@@ -59,10 +60,7 @@ bool IsAdaptable(TWinControl& control) {
 }  // namespace
 
 TRemovalToken RegisterAdapterHandler(std::string className, TAdapterHandlerFactory factory) {
-  auto registration =
-      std::make_shared<AdapterRegistration>(AdapterRegistration{std::move(className), std::move(factory)});
-  AdapterRegistrations().push_back(registration);
-  return TRemovalToken([registration] { std::erase(AdapterRegistrations(), registration); });
+  return AdapterRegistrations().Add(AdapterRegistration{std::move(className), std::move(factory)});
 }
 
 TacAdapterItem::TacAdapterItem(TWinControl& control) : control_(control), skinData_(&control, true) {}

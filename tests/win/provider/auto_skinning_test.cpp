@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "app/umain.h"
 #include "framework/message_form.h"
 #include "provider_fixture.h"
@@ -142,6 +144,33 @@ TEST_F(AutomaticSkinning, ASystemWindowsProviderGoesWithItsWindow) {
   UniqueWindow(
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
   EXPECT_TRUE(ProviderList().empty()) << "freed at the next window's destruction";
+}
+
+UniqueWindow ShownDialog() {
+  UniqueWindow dialog(CreateWindowExW(0, L"#32770", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200, 100,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetActiveWindow(dialog.get());
+  return dialog;
+}
+
+TEST_F(AutomaticSkinning, SystemDialogsGoToTheDialogSkinner) {
+  Manager();
+  std::vector<HWND> asked;
+  bool keepSkinned = false;
+  const TRemovalToken skinner = RegisterDialogSkinner([&](TacDialogProvider& provider) {
+    asked.push_back(provider.DialogHandle());
+    return keepSkinned;
+  });
+  UniqueWindow refused = ShownDialog();
+  EXPECT_EQ(asked, std::vector<HWND>{refused.get()});
+  EXPECT_EQ(ProviderOf(refused.get()), nullptr) << "a dialog that stays native keeps no provider";
+
+  keepSkinned = true;
+  UniqueWindow skinned = ShownDialog();
+  EXPECT_NE(ProviderOf(skinned.get()), nullptr);
+  UniqueWindow raised = ShownDialog();
+  EXPECT_EQ(asked.size(), 2u) << "a box raised over a skinned dialog stays native";
+  EXPECT_EQ(ProviderOf(raised.get()), nullptr);
 }
 
 TEST_F(AutomaticSkinning, AFormKeepsItsProviderWhenTheHookGoes) {

@@ -12,13 +12,9 @@
 namespace sundrel {
 namespace {
 
+using testing::ProviderOfForm;
 using testing::ProviderTest;
 using testing::PumpUntil;
-
-TsSkinProvider* ProviderOfForm(TCustomForm* form) {
-  return dynamic_cast<TsSkinProvider*>(
-      reinterpret_cast<TComponent*>(SendSkinCommand(form->Handle(), SMC_GET_PROVIDER)));
-}
 
 POINT ScreenPoint(HWND window, int x, int y) {
   RECT bounds{};

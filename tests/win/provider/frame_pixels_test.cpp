@@ -19,15 +19,11 @@
 namespace sundrel {
 namespace {
 
+using testing::ProviderOfForm;
 using testing::ProviderTest;
 using testing::PumpUntil;
 using testing::SettledCapture;
 using testing::ShowSkinned;
-
-TsSkinProvider* ProviderOfForm(TCustomForm* form) {
-  return dynamic_cast<TsSkinProvider*>(
-      reinterpret_cast<TComponent*>(SendSkinCommand(form->Handle(), SMC_GET_PROVIDER)));
-}
 
 LPARAM ScreenParam(HWND window, int x, int y) {
   RECT bounds{};

@@ -6,6 +6,7 @@
 #include "skin/manager/internal_skin_win32.h"
 #include "skin/manager/skin_command_win32.h"
 #include "windows/auto/auto_skinning.h"
+#include "windows/provider/s_skin_provider.h"
 
 namespace sundrel::testing {
 
@@ -70,6 +71,11 @@ void SaveScreenshot(const TScreenShot& shot, const std::string& name) {
 
 bool AnswersSkinned(HWND window) {
   return SendSkinCommand(window, SMC_IS_SKINNED) == 1;
+}
+
+TsSkinProvider* ProviderOfForm(TCustomForm* form) {
+  return dynamic_cast<TsSkinProvider*>(
+      reinterpret_cast<TComponent*>(SendSkinCommand(form->Handle(), SMC_GET_PROVIDER)));
 }
 
 bool ShowSkinned(TCustomForm& form) {

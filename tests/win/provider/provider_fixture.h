@@ -13,6 +13,10 @@
 #include "paint/shared_slots.h"
 #include "skin/manager/skin_manager_win32.h"
 
+namespace sundrel {
+class TsSkinProvider;
+}
+
 namespace sundrel::testing {
 
 // The screen in a rectangle, 0x00BBGGRR per pixel, top row first.
@@ -30,6 +34,8 @@ TScreenShot SettledCapture(HWND window);
 void SaveScreenshot(const TScreenShot& shot, const std::string& name);
 
 bool AnswersSkinned(HWND window);
+// The skin provider that answers for the form's window, or nullptr.
+TsSkinProvider* ProviderOfForm(TCustomForm* form);
 // Shows the form and pumps until the automatic skinning has skinned it (or the bound ran out).
 bool ShowSkinned(TCustomForm& form);
 

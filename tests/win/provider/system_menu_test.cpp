@@ -13,12 +13,8 @@
 namespace sundrel {
 namespace {
 
+using testing::ProviderOfForm;
 using testing::ProviderTest;
-
-TsSkinProvider* ProviderOfForm(TCustomForm* form) {
-  return dynamic_cast<TsSkinProvider*>(
-      reinterpret_cast<TComponent*>(SendSkinCommand(form->Handle(), SMC_GET_PROVIDER)));
-}
 
 // The names of the items that are shown ("+") or shown disabled ("-"), in order.
 std::string Shown(const TsSystemMenu& menu) {
