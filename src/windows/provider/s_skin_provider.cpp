@@ -368,7 +368,6 @@ void TsSkinProvider::CaptionChanged(TMessage& message, const TPassOn& passOn) {
     skinData_.BGChanged = true;
     return;
   }
-  skinData_.BGChanged = true;
   UnderCover(message, passOn);
 }
 
