@@ -4,9 +4,12 @@
 
 #include "app/umain.h"
 #include "framework/application.h"
+#include "windows/auto/auto_skinning.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   sundrel::TApplication application;
+  // Every window the program shows takes the skin when it is first activated.
+  const sundrel::TRemovalToken automaticSkinning = sundrel::SkinWindowsAutomatically();
   try {
     application.Initialize();
     application.SetTitle("Sundrel");

@@ -30,6 +30,9 @@ class TComponent : public TPersistent {
   TComponent* Owner() const { return owner_; }
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
+  // A number the program keeps with the component; the framework gives it no meaning.
+  int Tag() const { return tag_; }
+  void SetTag(int tag) { tag_ = tag; }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* Components(int index) const { return components_.at(index); }
   TComponent* FindComponent(std::string_view name) const;
@@ -67,6 +70,7 @@ class TComponent : public TPersistent {
 
   TComponent* owner_;
   std::string name_;
+  int tag_ = 0;
   unsigned state_ = 0;
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;

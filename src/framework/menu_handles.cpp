@@ -26,7 +26,7 @@ void AppendItems(HMENU menu, const TMenuItem& parent, bool ownerDrawn) {
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | (item.IsLine() ? 0 : MIIM_STRING);
     info.fType = (item.IsLine() ? MFT_SEPARATOR : MFT_STRING) | (ownerDrawn ? MFT_OWNERDRAW : 0) |
-                 (item.RadioItem() ? MFT_RADIOCHECK : 0);
+                 (item.RadioItem() ? MFT_RADIOCHECK : 0) | (item.Break() ? MFT_MENUBARBREAK : 0);
     info.fState = (item.Enabled() ? MFS_ENABLED : MFS_DISABLED) | (item.Checked() ? MFS_CHECKED : MFS_UNCHECKED) |
                   (item.Default() ? MFS_DEFAULT : 0);
     info.wID = item.Command();

@@ -26,10 +26,15 @@ TMenuItem::~TMenuItem() {
   if (parent_ != nullptr) parent_->Remove(this);
 }
 
-void TMenuItem::Add(TMenuItem* item) {
+void TMenuItem::Insert(int index, TMenuItem* item) {
   if (item->parent_ != nullptr) item->parent_->Remove(item);
-  items_.push_back(item);
+  const auto at = items_.begin() + std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(items_.size()));
+  items_.insert(at, item);
   item->parent_ = this;
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+  Insert(Count(), item);
 }
 
 void TMenuItem::Remove(TMenuItem* item) {

@@ -32,8 +32,13 @@ class TMenuItem : public TComponent {
   // The default item of a menu is shown in bold.
   bool Default() const { return default_; }
   void SetDefault(bool isDefault) { default_ = isDefault; }
+  // The item starts a new column of its menu.
+  bool Break() const { return break_; }
+  void SetBreak(bool newColumn) { break_ = newColumn; }
 
   void Add(TMenuItem* item);
+  // Puts the item among the children at the index (at the end when the index is past it).
+  void Insert(int index, TMenuItem* item);
   void Remove(TMenuItem* item);
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int index) const { return items_.at(index); }
@@ -53,6 +58,7 @@ class TMenuItem : public TComponent {
   bool checked_ = false;
   bool radioItem_ = false;
   bool default_ = false;
+  bool break_ = false;
   TMenuItem* parent_ = nullptr;
   std::vector<TMenuItem*> items_;
   UINT command_;

@@ -1,0 +1,239 @@
+// The provider's picture of the whole window (frame, title bar, client background), how it
+// reaches the screen, and the window region cut from the skin's corners.
+#include "controls/cache_copy.h"
+#include "controls/section_paint_win32.h"
+#include "controls/skin_utilities.h"
+#include "paint/dib_pixels_win32.h"
+#include "paint/key_region_win32.h"
+#include "skin/manager/skin_manager_win32.h"
+#include "skin/mask/corner_holes.h"
+#include "skin/mask/mask_glyph.h"
+#include "skin/mask/mask_rect.h"
+#include "skin/section/control_picture.h"
+#include "windows/provider/frame_geometry.h"
+#include "windows/provider/s_skin_provider.h"
+
+namespace sundrel {
+
+namespace {
+
+constexpr const char* kTitleSection = "FORMTITLE";
+constexpr int kFadedGlyph = 2;
+
+std::string TitleSectionOf(const std::string& titleSkin) {
+  return titleSkin.empty() ? kTitleSection : titleSkin;
+}
+
+// The icon the title bar shows without a glyph of its own: the form's, the program's, the system's.
+HICON TitleIconOf(HWND window) {
+  for (WPARAM kind : {ICON_SMALL, ICON_BIG}) {
+    if (auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0))) return icon;
+  }
+  if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM))) return icon;
+  if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")) return icon;
+  return LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+// Draws the bitmap into R with the colour of its bottom-left pixel (or the key colour) left out.
+void DrawTransparent(HDC dc, const RECT& r, TBitmap& glyph, COLORREF transparent) {
+  TransparentBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, glyph.Canvas().Handle(), 0, 0, glyph.Width(),
+                 glyph.Height(), transparent);
+}
+
+}  // namespace
+
+int TsSkinProvider::ButtonState(int hitCode) const {
+  if (hitCode != hotButton_) return 0;
+  return pressed_ ? 2 : 1;
+}
+
+bool TsSkinProvider::EnsurePicture() {
+  const TBitmap& cache = *skinData_.CacheBmp();
+  const SIZE window = WindowSize(form_->Handle());
+  const bool sizeChanged = !IsIconic(form_->Handle()) && (cache.Width() != window.cx || cache.Height() != window.cy);
+  if (!skinData_.BGChanged && !sizeChanged && cache.Handle() != nullptr) return false;
+  PaintWindowImage();
+  return true;
+}
+
+void TsSkinProvider::PaintWindowImage() {
+  const TsSkinManager* manager = SkinManager();
+  const HWND window = form_->Handle();
+  SIZE size = WindowSize(window);
+  const int title = TitleHeight(*form_);
+  const int frameHeight = FrameHeight(*form_);
+  if (IsIconic(window)) size.cy = title + frameHeight + 1;
+  TBitmap& cache = *skinData_.CacheBmp();
+  if (cache.Width() != size.cx || cache.Height() != size.cy) cache.SetSize(size.cx, size.cy);
+  if (cache.Handle() == nullptr) return;
+  const SkinModel& skin = manager->Skin();
+  const int state = active_ ? 1 : 0;
+  const TacControlSkin control{
+      {skinData_.SkinIndex, skinData_.SkinSection(), skinData_.TextureIndex, skinData_.HotTextureIndex},
+      title > 0 ? skinData_.BorderIndex : -1,
+      skinData_.CustomColor() ? ColorToRGB(form_->Color()) : clFuchsia};
+  PaintControlPicture(skin, control, {},
+                      {PixelsOfDibSection(cache.Handle()), TRect{0, 0, size.cx, size.cy}, {}, state, {}}, true, false);
+  PaintGrip(cache);
+  if (title > 0) {
+    const std::string titleSection = TitleSectionOf(titleSkin_);
+    const int titleIndex = manager->GetSkinIndex(titleSection);
+    const TRect band{0, 0, size.cx, title + frameHeight};
+    PaintSection(skin, {titleIndex, titleSection}, {PixelsOfDibSection(cache.Handle()), band, {}, state, {}}, true);
+    PaintTitleIcon(cache);
+    const int bar = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "TITLEBAR");
+    if (manager->IsValidMaskIndex(bar)) {
+      const int width = 2 * manager->MaskWidthLeft(bar) + ButtonsWidth();
+      DrawMaskRect(PixelsOfDibSection(cache.Handle()), TRect{size.cx - width, 0, size.cx, band.Bottom}, true, {},
+                   skin.Masks()[static_cast<size_t>(bar)], &skin.MasterBitmap(), state, false);
+    }
+    PaintTitleButtons(cache);
+    PaintCaptionText(cache);
+  }
+  GdiFlush();
+  skinData_.BGChanged = false;
+}
+
+void TsSkinProvider::PaintGrip(TBitmap& cache) {
+  TRect cell{};
+  if (!GripCell(cell)) return;
+  const SkinModel& skin = SkinManager()->Skin();
+  const int mask = SkinManager()->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
+  DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{cell.Left, cell.Top}, 0,
+                skin.Masks()[static_cast<size_t>(mask)], &skin.MasterBitmap(), kGlyphNormal);
+}
+
+void TsSkinProvider::PaintTitleIcon(TBitmap& cache) {
+  const RECT r = IconRect();
+  if (IsRectEmpty(&r)) return;
+  const HDC dc = cache.Canvas().Handle();
+  if (titleIcon_.Glyph.Handle() != nullptr) {
+    DrawTransparent(dc, r, titleIcon_.Glyph, static_cast<COLORREF>(clFuchsia));
+  } else {
+    DrawIconEx(dc, r.left, r.top, TitleIconOf(form_->Handle()), r.right - r.left, r.bottom - r.top, 0, nullptr,
+               DI_NORMAL);
+  }
+  GdiFlush();
+}
+
+void TsSkinProvider::PaintTitleButtons(TBitmap& cache) {
+  const SkinModel& skin = SkinManager()->Skin();
+  for (const TacCaptionButton& button : CaptionButtons()) {
+    const int mode = active_ && button.Enabled ? kGlyphNormal : kFadedGlyph;
+    if (button.MaskIndex >= 0) {
+      DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{button.Rect.Left, button.Rect.Top},
+                    ButtonState(button.HitCode), skin.Masks()[static_cast<size_t>(button.MaskIndex)],
+                    &skin.MasterBitmap(), mode);
+    }
+    TsTitleButton* titleButton = TitleButtonOf(button.HitCode);
+    if (titleButton == nullptr || titleButton->Glyph.Handle() == nullptr) continue;
+    TBitmap& glyph = titleButton->Glyph;
+    const int left = (button.Rect.Left + button.Rect.Right - glyph.Width()) / 2;
+    const int top = (button.Rect.Top + button.Rect.Bottom - glyph.Height()) / 2;
+    const COLORREF transparent = GetPixel(glyph.Canvas().Handle(), 0, glyph.Height() - 1);
+    DrawTransparent(cache.Canvas().Handle(), RECT{left, top, left + glyph.Width(), top + glyph.Height()}, glyph,
+                    transparent);
+    GdiFlush();
+  }
+}
+
+void TsSkinProvider::PaintCaptionText(TBitmap& cache) {
+  const std::string caption = form_->Caption();
+  if (caption.empty()) return;
+  const SIZE size = WindowSize(form_->Handle());
+  const RECT icon = IconRect();
+  RECT r{(icon.right - icon.left) + FrameWidth(*form_) + 4, FrameHeight(*form_), size.cx - ButtonsWidth() - 6,
+         TitleHeight(*form_)};
+  if (r.right <= r.left) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  TCanvas& canvas = cache.Canvas();
+  canvas.Font().Assign(form_->Font());
+  canvas.Font().SetStyle(canvas.Font().Style() | fsBold);
+  if (metrics.lfCaptionFont.lfHeight != 0) canvas.Font().SetHeight(metrics.lfCaptionFont.lfHeight);
+  static constexpr UINT kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | kAlignments[captionAlignment_];
+  const int titleIndex = SkinManager()->GetSkinIndex(TitleSectionOf(titleSkin_));
+  DrawSectionText(canvas, caption, IsWindowEnabled(form_->Handle()) != FALSE, SkinManager(), active_, titleIndex, flags,
+                  r);
+  GdiFlush();
+}
+
+void TsSkinProvider::CopyFrameToWindow() {
+  const HWND window = form_->Handle();
+  if (regionDirty_) UpdateRegion();
+  EnsurePicture();
+  TBitmap& cache = *skinData_.CacheBmp();
+  if (cache.Handle() == nullptr) return;
+  const POINT offset = ClientOffset(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  const int width = cache.Width();
+  const int height = cache.Height();
+  const int side = FrameWidth(*form_);
+  const int bottom = FrameHeight(*form_);
+  const int clientBottom = offset.y + client.bottom;
+  const RECT bands[] = {
+      {0, 0, width, offset.y},
+      {0, offset.y, side, clientBottom},
+      {width - side, offset.y, width, clientBottom},
+      {0, height - bottom, width, height},
+  };
+  WholeWindowDC dc(window);
+  const HDC source = cache.Canvas().Handle();
+  for (const RECT& band : bands) {
+    if (band.right <= band.left || band.bottom <= band.top) continue;
+    BitBlt(dc.get(), band.left, band.top, band.right - band.left, band.bottom - band.top, source, band.left, band.top,
+           SRCCOPY);
+  }
+}
+
+void TsSkinProvider::RepaintFrame() {
+  if (form_ == nullptr || !form_->HandleAllocated() || !Skinned()) return;
+  skinData_.BGChanged = true;
+  if (IsWindowVisible(form_->Handle())) CopyFrameToWindow();
+}
+
+void TsSkinProvider::PaintClient(HDC dc) {
+  const bool rebuilt = EnsurePicture();
+  const HWND window = form_->Handle();
+  const POINT offset = ClientOffset(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  TCacheCopy copy{TRect{offset.x, offset.y, offset.x + client.right, offset.y + client.bottom}};
+  CopyCacheToDC(form_, skinData_, copy, dc, TRect{0, 0, client.right, client.bottom});
+  PaintGraphicChildren(dc, form_, POINT{0, 0});
+  // Children that waited for a fresh picture of their parent paint themselves now.
+  if (rebuilt || skinData_.Updating) {
+    skinData_.Updating = false;
+    ChildrenUpdateEnded(form_);
+  }
+}
+
+void TsSkinProvider::UpdateRegion() {
+  if (form_ == nullptr || !form_->HandleAllocated() || !Skinned()) return;
+  regionDirty_ = false;
+  const HWND window = form_->Handle();
+  if (form_->Parent() != nullptr || TitleHeight(*form_) == 0 || IsIconic(window)) return;
+  const TsSkinManager* manager = SkinManager();
+  const SkinModel& skin = manager->Skin();
+  const SIZE size = WindowSize(window);
+  std::vector<TRect> holes;
+  const auto collect = [&](int mask, bool withBottom) {
+    if (!manager->IsValidMaskIndex(mask)) return;
+    const TsMaskData& data = skin.Masks()[static_cast<size_t>(mask)];
+    CollectCornerHoles(holes, size.cx, data, &skin.MasterBitmap(), false, 0);
+    if (withBottom) {
+      CollectCornerHoles(holes, size.cx, data, &skin.MasterBitmap(), true, size.cy - manager->MaskWidthBottom(mask));
+    }
+  };
+  collect(skinData_.BorderIndex, true);
+  const std::string titleSection = TitleSectionOf(titleSkin_);
+  collect(manager->GetMaskIndex(manager->GetSkinIndex(titleSection), titleSection, "BORDERSMASK"), false);
+  UniqueRegion region = RegionWithout(size.cx, size.cy, holes);
+  // The system owns the region from here on.
+  if (SetWindowRgn(window, region.get(), IsWindowVisible(window))) region.release();
+}
+
+}  // namespace sundrel

@@ -1,0 +1,60 @@
+// Forms skinned by the automatic skinning with the program's own skin, and what the tests read
+// from them: the screen under a window, settled.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/forms.h"
+#include "framework/removal_token.h"
+#include "framework_test_support.h"
+#include "paint/shared_slots.h"
+#include "skin/manager/skin_manager_win32.h"
+
+namespace sundrel {
+class TsSkinProvider;
+}
+
+namespace sundrel::testing {
+
+// The screen in a rectangle, 0x00BBGGRR per pixel, top row first.
+struct TScreenShot {
+  RECT Area{};
+  std::vector<COLORREF> Pixels;
+  COLORREF At(int x, int y) const;  // screen coordinates
+  bool operator==(const TScreenShot& other) const { return Pixels == other.Pixels; }
+};
+
+TScreenShot CaptureScreen(const RECT& area);
+// Pumps until two captures of the window's rectangle a little apart are the same.
+TScreenShot SettledCapture(HWND window);
+// Saves the capture as a PNG file in the folder that SUNDREL_SCREENSHOTS names (nothing without one).
+void SaveScreenshot(const TScreenShot& shot, const std::string& name);
+
+bool AnswersSkinned(HWND window);
+// The skin provider that answers for the form's window, or nullptr.
+TsSkinProvider* ProviderOfForm(TCustomForm* form);
+// Shows the form and pumps until the automatic skinning has skinned it (or the bound ran out).
+bool ShowSkinned(TCustomForm& form);
+
+class ProviderTest : public FrameworkTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The default manager, owned by the application, showing the program's own skin.
+  TsSkinManager* Manager();
+  // A form owned by the application, shown at (100, 100), skinned (or not, as the rules say).
+  TForm* ShownForm(TFormBorderStyle border = bsSingle, TBorderIcons icons = biSystemMenu | biMinimize,
+                   const std::string& caption = "Provider test");
+
+  FreshSlots fresh;
+  TRemovalToken skinning;
+
+ private:
+  TsSkinManager* manager_ = nullptr;
+};
+
+}  // namespace sundrel::testing
