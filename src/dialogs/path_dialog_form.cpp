@@ -5,6 +5,7 @@
 #include "dialogs/new_folder_name.h"
 #include "framework/file_checks.h"
 #include "framework/message_box.h"
+#include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
 
@@ -38,7 +39,6 @@ TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
   sShellTreeView1->SkinData().SetSkinSection("EDIT");
   sShellTreeView1->BoundLabel().SetLayout(sclTopLeft);
   sShellTreeView1->BoundLabel().SetIndent(4);
-  sShellTreeView1->BoundLabel().SetActive(true);
   sShellTreeView1->OnChange = [this](TObject* sender, TTreeNode* node) { sShellTreeView1Change(sender, node); };
 
   sBitBtn1 = PlaceButton("sBitBtn1", 137, 328, 1);
@@ -76,7 +76,21 @@ TsButton* TPathDialogForm::PlaceButton(const char* name, int left, int top, int 
 }
 
 void TPathDialogForm::AttachSkinProvider() {
-  // The form skin provider attaches here (section "DIALOG", centred caption, grip, no menu, no icon).
+  // Owned by the form like its controls: the automatic skinning finds the form skinned already
+  // and makes no provider of its own.
+  sSkinProvider1 = new TsSkinProvider(this);
+  sSkinProvider1->SetName("sSkinProvider1");
+  sSkinProvider1->SkinData().SetSkinSection("DIALOG");
+  sSkinProvider1->SetCaptionAlignment(taCenter);
+  sSkinProvider1->SetGripMode(gmRightBottom);
+  sSkinProvider1->SetMakeSkinMenu(false);
+  sSkinProvider1->SetShowAppIcon(false);
+}
+
+void TPathDialogForm::SetTreeCaption(const std::string& caption) {
+  TsBoundLabel& label = sShellTreeView1->BoundLabel();
+  label.SetCaption(caption);
+  label.SetActive(!caption.empty());
 }
 
 void TPathDialogForm::FormCreate(TObject*) {

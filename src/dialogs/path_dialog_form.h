@@ -3,12 +3,16 @@
 // window drawn by the skin.
 #pragma once
 
+#include <string>
+
 #include "controls/s_button.h"
 #include "controls/s_edit.h"
 #include "dialogs/shell_tree/ac_shell_tree_view.h"
 #include "framework/forms.h"
 
 namespace sundrel {
+
+class TsSkinProvider;
 
 // The window's texts.
 inline constexpr const char* SSelectDirectory = "Select directory";
@@ -25,6 +29,11 @@ class TPathDialogForm : public TForm {
   TsButton* sBitBtn2 = nullptr;  // Cancel
   TsButton* sBitBtn3 = nullptr;  // Create
   TsEdit* sEdit1 = nullptr;      // not used
+  TsSkinProvider* sSkinProvider1 = nullptr;
+
+  // The text over the tree. Without one there is no label: an empty caption would show the
+  // tree's own name.
+  void SetTreeCaption(const std::string& caption);
 
   void FormCreate(TObject* sender);
   void sShellTreeView1Change(TObject* sender, TTreeNode* node);

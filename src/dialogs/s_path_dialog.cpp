@@ -43,7 +43,7 @@ void TsPathDialog::Choose(const std::string& chosen) {
 bool TsPathDialog::ExecuteSkinned(const std::string& start) {
   const TOwned<TPathDialogForm> form(new TPathDialogForm(Application));
   form->sBitBtn3->SetVisible((dialogOptions_ & sdAllowCreate) != 0);
-  form->sShellTreeView1->BoundLabel().SetCaption(caption_);
+  form->SetTreeCaption(caption_);
   form->sShellTreeView1->SetRoot(root_);
   if (!start.empty()) {
     form->sShellTreeView1->SetPath(start);

@@ -4,6 +4,9 @@
 
 #include <objbase.h>
 #include <shlobj.h>
+// The shell's menu-band callback code of this name is never used here, and it would hide the
+// skin command of the same name in every file that includes both.
+#undef SMC_REFRESH
 
 #include <memory>
 #include <string>

@@ -2,6 +2,8 @@
 
 #include "controls/control_kinds.h"
 #include "skin/manager/skin_command_win32.h"
+#include "windows/handlers/ac_base_wnd.h"
+#include "windows/handlers/scroll_handler.h"
 
 namespace sundrel {
 
@@ -11,11 +13,19 @@ TsTreeView::TsTreeView(TComponent* owner) : TTreeView(owner), skinData_(this, tr
   skinData_.Loaded();
 }
 
-TsTreeView::~TsTreeView() = default;
+TsTreeView::~TsTreeView() {
+  FreeHandler(scrollHandler_);
+}
 
 void TsTreeView::CreateParams(TCreateParams& params) const {
   TTreeView::CreateParams(params);
   params.WinClassName = WC_TREEVIEWW;
+}
+
+void TsTreeView::CreateWnd() {
+  TTreeView::CreateWnd();
+  // A window made anew (a style that only creation takes) needs a handler of its own.
+  if (!IsLoading()) EnsureScrollHandler();
 }
 
 void TsTreeView::Loaded() {
@@ -29,7 +39,7 @@ bool TsTreeView::Ready() {
 }
 
 void TsTreeView::EnsureScrollHandler() {
-  // The skin's border and scroll bars attach here (the tree view's scroll handler, section "EDIT").
+  sundrel::EnsureScrollHandler(skinData_, scrollHandler_);
 }
 
 void TsTreeView::MatchImagesToColor() {
@@ -49,6 +59,12 @@ bool TsTreeView::HandleSkinCommand(TMessage& message) {
     case SMC_SKIN_SET:
       return own;
     case SMC_SKIN_REMOVED:
+      if (!own) return false;
+      // The handler may be passing this very message on: it goes once the message is over.
+      FreeHandler(scrollHandler_);
+      MatchImagesToColor();
+      if (HandleAllocated()) Invalidate();
+      return true;
     case SMC_REFRESH:
       if (!own) return false;
       EnsureScrollHandler();

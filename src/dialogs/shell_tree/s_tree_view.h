@@ -6,12 +6,16 @@
 // tools, test drivers) finds it as one.
 #pragma once
 
+#include <memory>
+
 #include "controls/s_bound_label.h"
 #include "controls/s_common_data.h"
 #include "framework/removal_token.h"
 #include "framework/tree_view.h"
 
 namespace sundrel {
+
+class TacTreeViewWnd;
 
 class TsTreeView : public TTreeView {
  public:
@@ -20,9 +24,12 @@ class TsTreeView : public TTreeView {
 
   TsCommonData& SkinData() { return skinData_; }
   TsBoundLabel& BoundLabel() { return boundLabel_; }
+  // The handler that draws the border and scroll bars while skinned, else nullptr.
+  TacTreeViewWnd* ScrollHandler() const { return scrollHandler_.get(); }
 
  protected:
   void CreateParams(TCreateParams& params) const override;
+  void CreateWnd() override;
   void Loaded() override;
   void WndProc(TMessage& message) override;
   void WindowDestroying() override;
@@ -40,6 +47,7 @@ class TsTreeView : public TTreeView {
   TsCommonData skinData_;
   TsBoundLabel boundLabel_;
   TRemovalToken skinHook_;
+  std::unique_ptr<TacTreeViewWnd> scrollHandler_;
 };
 
 }  // namespace sundrel

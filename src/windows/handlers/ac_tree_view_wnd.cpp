@@ -9,6 +9,19 @@
 
 namespace sundrel {
 
+namespace {
+
+// The messages after which the tree may have set its bars: its own requests (items added,
+// removed, opened, selected, scrolled into view, colours), a new font (the skin's font colour
+// brings one), redrawing switched back on, painting (items measured after a change), and the
+// mouse wheel, double clicks and timers (opening a node, scrolling while dragging).
+bool MaySetBars(UINT msg) {
+  return (msg >= TV_FIRST && msg < TV_FIRST + 0x100) || msg == WM_SETFONT || msg == WM_SETREDRAW || msg == WM_PAINT ||
+         msg == WM_MOUSEWHEEL || msg == WM_LBUTTONDBLCLK || msg == WM_TIMER;
+}
+
+}  // namespace
+
 TacTreeViewWnd::~TacTreeViewWnd() {
   Retire();
 }
@@ -60,7 +73,11 @@ void TacTreeViewWnd::WndProc(TMessage& message, const TPassOn& passOn) {
   }
   const UINT msg = message.Msg;
   TacEditWnd::WndProc(message, passOn);
-  if (!Detached && msg == WM_LBUTTONUP && GetCapture() == Window()) ReleaseCapture();
+  if (Detached) return;
+  if (msg == WM_LBUTTONUP && GetCapture() == Window()) ReleaseCapture();
+  // Under Wine a tree that sets its bars (changed or not) has the native one drawn straight into
+  // its frame, without a frame paint: ours goes back on top of it.
+  if (!Scrolling && IsWindowVisible(Window()) && (MaySetBars(msg) || BarsChanged())) RefreshBars(true);
 }
 
 }  // namespace sundrel

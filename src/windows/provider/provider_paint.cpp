@@ -53,6 +53,7 @@ bool TsSkinProvider::EnsurePicture() {
   const bool sizeChanged = !IsIconic(form_->Handle()) && (cache.Width() != window.cx || cache.Height() != window.cy);
   if (!skinData_.BGChanged && !sizeChanged && cache.Handle() != nullptr) return false;
   PaintWindowImage();
+  childrenWaiting_ = true;
   return true;
 }
 
@@ -187,6 +188,9 @@ void TsSkinProvider::CopyFrameToWindow() {
     BitBlt(dc.get(), band.left, band.top, band.right - band.left, band.bottom - band.top, source, band.left, band.top,
            SRCCOPY);
   }
+  // A frame paint that rebuilt the picture (activation, a new caption) is followed by no paint of
+  // the client: children that waited for the picture would wait on.
+  ReleaseWaitingChildren();
 }
 
 void TsSkinProvider::RepaintFrame() {
@@ -196,7 +200,7 @@ void TsSkinProvider::RepaintFrame() {
 }
 
 void TsSkinProvider::PaintClient(HDC dc) {
-  const bool rebuilt = EnsurePicture();
+  EnsurePicture();
   const HWND window = form_->Handle();
   const POINT offset = ClientOffset(window);
   RECT client{};
@@ -204,11 +208,15 @@ void TsSkinProvider::PaintClient(HDC dc) {
   TCacheCopy copy{TRect{offset.x, offset.y, offset.x + client.right, offset.y + client.bottom}};
   CopyCacheToDC(form_, skinData_, copy, dc, TRect{0, 0, client.right, client.bottom});
   PaintGraphicChildren(dc, form_, POINT{0, 0});
-  // Children that waited for a fresh picture of their parent paint themselves now.
-  if (rebuilt || skinData_.Updating) {
-    skinData_.Updating = false;
-    ChildrenUpdateEnded(form_);
-  }
+  if (skinData_.Updating) childrenWaiting_ = true;
+  skinData_.Updating = false;
+  ReleaseWaitingChildren();
+}
+
+void TsSkinProvider::ReleaseWaitingChildren() {
+  if (!childrenWaiting_) return;
+  childrenWaiting_ = false;
+  ChildrenUpdateEnded(form_);
 }
 
 void TsSkinProvider::UpdateRegion() {

@@ -118,6 +118,8 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   bool GripCell(TRect& cell);
   void CopyFrameToWindow();
   void PaintClient(HDC dc);
+  // Children that waited for a fresh picture of the form paint themselves now.
+  void ReleaseWaitingChildren();
   // Rebuilds the picture when it is stale and answers whether it did.
   bool EnsurePicture();
   void RepaintFrame();
@@ -157,6 +159,8 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   bool pressed_ = false;  // the hot button is held down
   bool active_ = true;
   bool regionDirty_ = true;
+  // The picture was rebuilt since children were last told: some may wait for it.
+  bool childrenWaiting_ = false;
   bool trackingLeave_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "framework/removal_token.h"
 #include "framework_test_support.h"
 #include "paint/shared_slots.h"
+#include "screen_capture.h"
 #include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
@@ -19,19 +20,8 @@ class TsSkinProvider;
 
 namespace sundrel::testing {
 
-// The screen in a rectangle, 0x00BBGGRR per pixel, top row first.
-struct TScreenShot {
-  RECT Area{};
-  std::vector<COLORREF> Pixels;
-  COLORREF At(int x, int y) const;  // screen coordinates
-  bool operator==(const TScreenShot& other) const { return Pixels == other.Pixels; }
-};
-
-TScreenShot CaptureScreen(const RECT& area);
 // Pumps until two captures of the window's rectangle a little apart are the same.
 TScreenShot SettledCapture(HWND window);
-// Saves the capture as a PNG file in the folder that SUNDREL_SCREENSHOTS names (nothing without one).
-void SaveScreenshot(const TScreenShot& shot, const std::string& name);
 
 bool AnswersSkinned(HWND window);
 // The skin provider that answers for the form's window, or nullptr.
