@@ -58,6 +58,22 @@ TEST_F(PickerDialog, OkGivesTheChosenFolderAndCancelOrAVirtualItemLeavesThePath)
   }
 }
 
+TEST_F(PickerDialog, AFolderMadeWithCreateIsChosenByTheSecondOk) {
+  TsPathDialog dialog(nullptr);
+  dialog.SetPath(folder.Path());
+  bool result = false;
+  TModalResult afterFirstOk = mrOk;
+  ASSERT_TRUE(ExecuteWith(dialog, result, [&](TPathDialogForm& picker) {
+    picker.sBitBtn3->Click();
+    picker.sBitBtn1->Click();  // ends the typing of the name
+    afterFirstOk = picker.ModalResult();
+    picker.sBitBtn1->Click();
+  }));
+  EXPECT_EQ(afterFirstOk, mrNone);
+  EXPECT_TRUE(result);
+  EXPECT_EQ(dialog.Path(), Scratch("New folder1"));
+}
+
 TEST_F(PickerDialog, TheStartFolderBecomesCurrentAndTheCreateButtonFollowsTheOptions) {
   TsPathDialog dialog(nullptr);
   dialog.SetPath(folder.Path());
