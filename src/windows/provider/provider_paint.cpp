@@ -47,14 +47,13 @@ int TsSkinProvider::ButtonState(int hitCode) const {
   return pressed_ ? 2 : 1;
 }
 
-bool TsSkinProvider::EnsurePicture() {
+void TsSkinProvider::EnsurePicture() {
   const TBitmap& cache = *skinData_.CacheBmp();
   const SIZE window = WindowSize(form_->Handle());
   const bool sizeChanged = !IsIconic(form_->Handle()) && (cache.Width() != window.cx || cache.Height() != window.cy);
-  if (!skinData_.BGChanged && !sizeChanged && cache.Handle() != nullptr) return false;
+  if (!skinData_.BGChanged && !sizeChanged && cache.Handle() != nullptr) return;
   PaintWindowImage();
   childrenWaiting_ = true;
-  return true;
 }
 
 void TsSkinProvider::PaintWindowImage() {

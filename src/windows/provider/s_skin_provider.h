@@ -120,8 +120,8 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   void PaintClient(HDC dc);
   // Children that waited for a fresh picture of the form paint themselves now.
   void ReleaseWaitingChildren();
-  // Rebuilds the picture when it is stale and answers whether it did.
-  bool EnsurePicture();
+  // Rebuilds the picture when it is stale.
+  void EnsurePicture();
   void RepaintFrame();
   int ButtonState(int hitCode) const;
 
