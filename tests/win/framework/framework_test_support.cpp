@@ -29,6 +29,18 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
+TScreenShot SettledCapture(const RECT& area) {
+  TScreenShot last = CaptureScreen(area);
+  for (int i = 0; i < 50; ++i) {
+    PumpUntil([] { return false; }, 100);
+    TScreenShot now = CaptureScreen(area);
+    if (now == last) return now;
+    last = std::move(now);
+  }
+  ADD_FAILURE() << "the screen kept changing";
+  return last;
+}
+
 namespace {
 
 struct Search {

@@ -1,5 +1,6 @@
 // What the framework's Windows tests share: an application object per test, message pumping
-// until a condition holds, and help with windows that run their own modal loop.
+// until a condition holds (also until the screen settles), and help with windows that run their
+// own modal loop.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "framework/application.h"
 #include "framework/timer.h"
+#include "screen_capture.h"
 
 namespace sundrel::testing {
 
@@ -23,6 +25,9 @@ class FrameworkTest : public ::testing::Test {
 
 // Handles messages until the condition holds; false when the bound ran out.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Handles messages until two captures of the screen area 100 ms apart are the same: every
+// repaint has landed. A failure when it never settles.
+TScreenShot SettledCapture(const RECT& area);
 
 // A visible top-level window of this thread with the class (and caption, when given).
 HWND FindThreadWindow(const std::wstring& className, const std::wstring& caption = L"");

@@ -10,15 +10,7 @@ namespace sundrel::testing {
 TScreenShot SettledCapture(HWND window) {
   RECT area{};
   GetWindowRect(window, &area);
-  TScreenShot last = CaptureScreen(area);
-  for (int i = 0; i < 50; ++i) {
-    PumpUntil([] { return false; }, 100);
-    TScreenShot now = CaptureScreen(area);
-    if (now == last) return now;
-    last = std::move(now);
-  }
-  ADD_FAILURE() << "the window kept changing";
-  return last;
+  return SettledCapture(area);
 }
 
 bool AnswersSkinned(HWND window) {

@@ -11,7 +11,6 @@
 #include "framework/removal_token.h"
 #include "framework_test_support.h"
 #include "paint/shared_slots.h"
-#include "screen_capture.h"
 #include "skin/manager/skin_manager_win32.h"
 
 namespace sundrel {
@@ -20,7 +19,7 @@ class TsSkinProvider;
 
 namespace sundrel::testing {
 
-// Pumps until two captures of the window's rectangle a little apart are the same.
+// The window's rectangle on the screen once it has settled.
 TScreenShot SettledCapture(HWND window);
 
 bool AnswersSkinned(HWND window);

@@ -8,8 +8,7 @@
 namespace sundrel::testing {
 
 COLORREF TScreenShot::At(int x, int y) const {
-  const int width = Area.right - Area.left;
-  return Pixels.at(static_cast<size_t>(y - Area.top) * width + (x - Area.left));
+  return Pixels.at(static_cast<size_t>(y - Area.top) * Width() + (x - Area.left));
 }
 
 TScreenShot CaptureScreen(const RECT& area) {
@@ -40,8 +39,6 @@ TScreenShot CaptureScreen(const RECT& area) {
 void SaveScreenshot(const TScreenShot& shot, const std::string& name) {
   const std::string folder = ScreenshotFolder();
   if (folder.empty()) return;
-  const int width = shot.Area.right - shot.Area.left;
-  const int height = shot.Area.bottom - shot.Area.top;
   std::vector<uint8_t> rgb;
   rgb.reserve(shot.Pixels.size() * 3);
   for (COLORREF pixel : shot.Pixels) {
@@ -49,7 +46,7 @@ void SaveScreenshot(const TScreenShot& shot, const std::string& name) {
     rgb.push_back(GetGValue(pixel));
     rgb.push_back(GetBValue(pixel));
   }
-  WritePng(folder + name, width, height, rgb);
+  WritePng(folder + name, shot.Width(), shot.Height(), rgb);
 }
 
 }  // namespace sundrel::testing

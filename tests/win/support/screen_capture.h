@@ -12,6 +12,8 @@ namespace sundrel::testing {
 struct TScreenShot {
   RECT Area{};
   std::vector<COLORREF> Pixels;
+  int Width() const { return Area.right - Area.left; }
+  int Height() const { return Area.bottom - Area.top; }
   COLORREF At(int x, int y) const;  // screen coordinates
   bool operator==(const TScreenShot& other) const { return Pixels == other.Pixels; }
 };
