@@ -143,6 +143,16 @@ TEST_F(MergeListBar, ChangesOfTheListLeaveOurBarOnTheScreen) {
   }
 }
 
+TEST_F(MergeListBar, ARebuiltWindowHasOurBarToo) {
+  const HWND before = Window();
+  list->SetSorted(true);  // the system takes sorting only when it makes the window
+  ASSERT_NE(Window(), before);
+  ASSERT_NE(Handler(), nullptr);
+  EXPECT_EQ(Handler()->Window(), Window());
+  TidewaterForm::Settle();
+  EXPECT_EQ(ScreenPixels(Bar()), BarAsPainted());
+}
+
 TEST_F(MergeListBar, WithoutTheSkinTheSystemsBarComesBackAndWithItOursAgain) {
   TsSkinManager& manager = *form->sSkinManager1;
   const POINT track = LowerTrack();
