@@ -76,6 +76,8 @@ class TsCommonData : public TPersistent {
   bool NeedsParentImage() const;
   // The section's colour and font colour for the owner, each unless custom.
   void ApplySectionColors();
+  // The system's window colours for the owner, each unless custom.
+  void ApplyNativeColors();
   // Whether a skin command's lParam names the manager that skins the owner.
   bool IsOwnManager(LPARAM lParam) const;
 
@@ -109,7 +111,6 @@ class TsCommonData : public TPersistent {
   bool OwnerDestroying() const;
   // Edits, list boxes and tree views: their colour and font colour are the section's.
   bool IsEditLike() const;
-  void ApplyNativeColors();
   // SMC_REFRESH when the section is valid now, else SMC_SKIN_REMOVED, to the owner.
   void TellOwnerSkinChanged();
   LRESULT SendToOwner(int code, LPARAM lParam = 0, int flag = 0);

@@ -54,8 +54,11 @@ void TacMainWnd::PrepareBackground(bool dialogFill) {
     FillSolidRect(pixels, {0, 0, 1, Size.cy}, frame);
     FillSolidRect(pixels, {Size.cx - 1, 0, Size.cx, Size.cy}, frame);
   } else if (ParentWindow != nullptr) {
+    // A control's own data: its client picture comes from the same cache, in the control's state,
+    // so the frame must show that state too.
+    const int state = OwnerControl() != nullptr ? skinData_->CurrentState() : 0;
     PaintControlSkin(*skinData_, parent, true, true, cache, TPoint{PosInParent.x, PosInParent.y},
-                     TRect{0, 0, Size.cx, Size.cy}, 0);
+                     TRect{0, 0, Size.cx, Size.cy}, state);
   }
   const TControl* owner = OwnerControl();
   if (owner != nullptr && !owner->Enabled()) {

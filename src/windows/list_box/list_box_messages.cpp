@@ -1,6 +1,7 @@
 // The list box's messages: skin commands, the list's notifications, type-ahead, and what the skin
 // must follow after the window has handled a message.
 #include "controls/skin_utilities.h"
+#include "windows/handlers/ac_base_wnd.h"
 #include "windows/list_box/s_list_box.h"
 #include "windows/list_box/text_compare.h"
 
@@ -11,8 +12,13 @@ bool TsBaseListBox::HandleSkinCommand(TMessage& message) {
   const bool own = skinData_.IsOwnManager(message.LParam);
   switch (SkinCommandCode(message.WParam)) {
     case SMC_SKIN_SET:
-    case SMC_SKIN_REMOVED:
       return own;
+    case SMC_SKIN_REMOVED:
+      if (!own) return false;
+      // The handler gives back the colours it found when it came; the list's are the system's now.
+      FreeHandler(scrollHandler_);
+      skinData_.ApplyNativeColors();
+      return true;
     case SMC_REFRESH:
       if (!own) return false;
       ApplySkinColors();
@@ -91,7 +97,9 @@ void TsBaseListBox::AfterMessage(const TMessage& message) {
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      skinData_.Invalidate();
+      // The frame shows the focused state as well as the client area.
+      skinData_.BGChanged = true;
+      RepaintAll();
       return;
     case CM_COLORCHANGED:
       ApplySkinColors();
@@ -100,6 +108,8 @@ void TsBaseListBox::AfterMessage(const TMessage& message) {
       EnsureScrollHandler();
       return;
     case CM_FONTCHANGED:
+      // The border handler gives the font its own colour; the list's section colour wins.
+      ApplySkinColors();
       skinData_.BGChanged = true;
       Invalidate();
       if (style_ == lbStandard) SetItemHeight(ItemHeight());

@@ -4,6 +4,7 @@
 #include "controls/control_skin.h"
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
+#include "windows/handlers/scroll_handler.h"
 #include "windows/list_box/s_list_box.h"
 
 namespace sundrel {
@@ -70,15 +71,6 @@ void TsBaseListBox::RedrawItem(int index) {
   UpdateWindow(Handle());
 }
 
-int TsBaseListBox::BorderWidth() {
-  // Whatever draws the frame decides the client area: its origin lies the border's width inside.
-  RECT window;
-  GetWindowRect(Handle(), &window);
-  POINT origin{0, 0};
-  ::ClientToScreen(Handle(), &origin);
-  return origin.x - window.left;
-}
-
 void TsBaseListBox::BuildCache() {
   skinData_.PrepareCache();
   TBitmap& cache = *skinData_.CacheBmp();
@@ -93,11 +85,12 @@ void TsBaseListBox::BuildCache() {
 }
 
 bool TsBaseListBox::EraseBackground(HDC dc) {
-  if (IsLoading() || IsDestroying()) return false;
+  // The picture's frame is the handler's: without it the frame widths are not known yet.
+  if (IsLoading() || IsDestroying() || scrollHandler_ == nullptr) return false;
   skinData_.Updating = skinData_.MustRebuild();
   if (skinData_.Updating) return false;
   if (skinData_.BGChanged) BuildCache();
-  const int border = BorderWidth();
+  const int border = scrollHandler_->Edges.Left;
   TCacheCopy copy;
   copy.Source = TRect{border, border, Width() - border, Height() - border};
   CopyCacheToDC(this, skinData_, copy, dc, TRect{0, 0, ClientWidth(), ClientHeight()});
@@ -115,8 +108,7 @@ void TsBaseListBox::RepaintAll() {
 }
 
 void TsBaseListBox::EnsureScrollHandler() {
-  // The skin's border and scroll-bar handler (TacEditWnd, section "EDIT") attaches here; until
-  // then the system draws both.
+  sundrel::EnsureScrollHandler(skinData_, scrollHandler_);
 }
 
 }  // namespace sundrel

@@ -1,5 +1,6 @@
 // The list box's settings, the making and rebuilding of its window, and its list operations.
 #include "controls/control_kinds.h"
+#include "windows/handlers/ac_base_wnd.h"
 #include "windows/list_box/list_box_errors.h"
 #include "windows/list_box/s_list_box.h"
 
@@ -17,7 +18,9 @@ TsBaseListBox::TsBaseListBox(TComponent* owner)
   skinData_.Loaded();
 }
 
-TsBaseListBox::~TsBaseListBox() = default;
+TsBaseListBox::~TsBaseListBox() {
+  FreeHandler(scrollHandler_);
+}
 
 void TsBaseListBox::Loaded() {
   TWinControl::Loaded();
@@ -65,6 +68,8 @@ void TsBaseListBox::CreateWnd() {
   SendMessageW(Handle(), LB_SETTOPINDEX, savedTopIndex_, 0);
   SetItemIndex(savedItemIndex_);
   savedCount_ = -1;
+  // A rebuilt window needs a handler of its own: the old one let go with the old window.
+  if (Ready()) EnsureScrollHandler();
 }
 
 void TsBaseListBox::WindowDestroying() {

@@ -20,6 +20,8 @@
 
 namespace sundrel {
 
+class TacEditWnd;
+
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 
 // The ODS_* flags of the item being drawn.
@@ -120,8 +122,9 @@ class TsBaseListBox : public TWinControl {
   // Has a window and a parent, and is neither loading nor going.
   bool Ready();
 
-  // The border and scroll bars of the skin come from a window handler; until one is attached the
-  // system draws them.
+  // The border and scroll bars of the skin come from a window handler (TacEditWnd, section
+  // "EDIT"), kept while the list is skinned and has a window; until one is attached the system
+  // draws both.
   void EnsureScrollHandler();
 
   // Painting (list_box_paint.cpp).
@@ -134,8 +137,6 @@ class TsBaseListBox : public TWinControl {
   // Answers whether the picture was copied.
   bool EraseBackground(HDC dc);
   void BuildCache();
-  // Pixels of frame around the client area.
-  int BorderWidth();
   void ApplySkinColors();
   void RepaintAll();
 
@@ -154,6 +155,7 @@ class TsBaseListBox : public TWinControl {
   TCanvas canvas_;
   TTypeAhead typeAhead_;
   TRemovalToken skinHook_;
+  std::unique_ptr<TacEditWnd> scrollHandler_;
 
   TListBoxStyle style_ = lbStandard;
   bool sorted_ = false;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "scroll_bar_mouse.h"
+
 namespace sundrel::testing {
 
 void ScrollListTest::SetUp() {
@@ -43,35 +45,27 @@ int ScrollListTest::TopIndex() const {
 }
 
 POINT ScrollListTest::UpArrow() const {
-  const TRect r = handler->BarRect(*handler->VertBar());
-  return {(r.Left + r.Right) / 2, r.Top + 3};
+  return UpArrowPoint(*handler);
 }
 
 POINT ScrollListTest::DownArrow() const {
-  const TRect r = handler->BarRect(*handler->VertBar());
-  return {(r.Left + r.Right) / 2, r.Bottom - 3};
+  return DownArrowPoint(*handler);
 }
 
 POINT ScrollListTest::Thumb() const {
-  const TacScrollBar& bar = *handler->VertBar();
-  const TRect r = handler->BarRect(bar);
-  const TacThumb thumb = ThumbGeometry(bar.Range(), r.Height(), bar.PlainArrow(), bar.MinThumb);
-  return {(r.Left + r.Right) / 2, r.Top + thumb.Start + thumb.Size / 2};
+  return ThumbPoint(*handler);
 }
 
 void ScrollListTest::Press(POINT point) const {
-  const LRESULT hit = SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
-  PostMessageW(list, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), MAKELPARAM(point.x, point.y));
+  PressAt(list, point);
 }
 
 void ScrollListTest::MoveTo(POINT point) const {
-  ScreenToClient(list, &point);
-  PostMessageW(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+  testing::MoveTo(list, point);
 }
 
 void ScrollListTest::Release(POINT point) const {
-  ScreenToClient(list, &point);
-  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+  ReleaseAt(list, point);
 }
 
 }  // namespace sundrel::testing

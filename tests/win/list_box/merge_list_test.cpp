@@ -2,26 +2,15 @@
 // it, and the merge page with a list long enough to scroll is saved for people to look at.
 #include <gtest/gtest.h>
 
-#include "app/umain.h"
-#include "list_box_fixture.h"
+#include "merge_list_fixture.h"
 
 namespace sundrel {
 namespace {
 
 using namespace sundrel::testing;
 
-class MergeList : public FrameworkTest {
+class MergeListMenu : public MergeList {
  protected:
-  void SetUp() override {
-    FrameworkTest::SetUp();
-    form = application->CreateForm<Tfrmmain>();
-    form->Show();
-    form->sPageControl1->SetActivePage(form->sTabSheet2);
-    list = form->slst1;
-    Fill(*list, 200);
-    TidewaterForm::Settle();
-  }
-
   // Opens the list's context menu as a right click does and chooses the item `downPresses` down.
   void ChooseFromContextMenu(int downPresses) {
     WindowWatch watch([] { return FindThreadWindow(L"#32768"); },
@@ -33,12 +22,9 @@ class MergeList : public FrameworkTest {
     SendMessageW(list->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list->Handle()), MAKELPARAM(at.x, at.y));
     EXPECT_TRUE(watch.Seen());
   }
-
-  Tfrmmain* form = nullptr;
-  TsListBox* list = nullptr;
 };
 
-TEST_F(MergeList, SelectAllThenDeleteTheSelectedFromTheContextMenuEmptiesTheList) {
+TEST_F(MergeListMenu, SelectAllThenDeleteTheSelectedFromTheContextMenuEmptiesTheList) {
   ASSERT_TRUE(form->sSkinManager1->SkinData().Active);
   ChooseFromContextMenu(1);  // "全选"
   EXPECT_EQ(list->SelCount(), 200);
