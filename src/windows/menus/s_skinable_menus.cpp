@@ -53,6 +53,10 @@ void TsSkinableMenus::InitMenus(bool skinned) {
   if (Application != nullptr) WireComponent(Application, skinned);
 }
 
+void TsSkinableMenus::InitPopupMenu(TPopupMenu& menu, bool skinned) {
+  WirePopupMenu(menu, skinned && skinning_);
+}
+
 void TsSkinableMenus::WireComponent(TComponent* component, bool skinned) {
   if (auto* popup = dynamic_cast<TPopupMenu*>(component)) WirePopupMenu(*popup, skinned);
   for (int i = 0; i < component->ComponentCount(); ++i) WireComponent(component->Components(i), skinned);
@@ -82,7 +86,10 @@ void TsSkinableMenus::ExitMenuLoop() {
   ReleaseMenuState();
 }
 
+// A menu or submenu is about to open: its window is painted from the skin from its first erase
+// on, also after a submenu's window went (which clears the flag) while its parent stays open.
 void TsSkinableMenus::InitMenuPopup(HMENU menu, TMenuItem&) {
+  MenuState().MenuShowing = true;
   openMenus_.push_back(menu);
 }
 

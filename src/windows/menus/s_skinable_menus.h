@@ -54,6 +54,7 @@ class TsSkinableMenus : public TMenuPainter, public TacMenuPainterLink {
 
   // TacMenuPainterLink: what the skin manager asks of its painter.
   void InitMenus(bool skinned) override;
+  void InitPopupMenu(TPopupMenu& menu, bool skinned) override;
   void ResetSkinBorderWidth() override { skinBorderWidth_ = -1; }
   void FreeMenuPicture() override;
   void ShapeWindowOfItem(UINT command) override;

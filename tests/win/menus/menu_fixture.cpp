@@ -4,7 +4,10 @@
 #include <cstdlib>
 
 #include "base/handles_win32.h"
+#include "framework/menu_handles.h"
 #include "png/png_writer.h"
+#include "windows/auto/auto_skinning.h"
+#include "windows/provider/s_skin_provider.h"
 
 namespace sundrel::testing {
 
@@ -61,8 +64,12 @@ void SavePicture(const TMenuPicture& picture, const std::string& name) {
 
 void MainWindowMenu::SetUp() {
   FrameworkTest::SetUp();
+  // As the program starts: the main window gets its provider, and so its skinned system menu.
+  automaticSkinning = SkinWindowsAutomatically();
   form = application->CreateForm<Tfrmmain>();
   form->Show();
+  ASSERT_TRUE(PumpUntil([this] { return GetActiveWindow() == form->Handle() && SystemMenu() != nullptr; }, 5000))
+      << "the main window is active and skinned";
   form->sPageControl1->SetActivePage(form->sTabSheet2);
   for (const char* part : {"movie.avi.vexl1", "movie.avi.vexl2", "movie.avi.vexl3"}) {
     form->slst1->Items().Add(part);
@@ -77,16 +84,18 @@ void MainWindowMenu::SetUp() {
 void MainWindowMenu::TearDown() {
   form = nullptr;
   FrameworkTest::TearDown();
+  automaticSkinning.Remove();
 }
 
 TsSkinableMenus& MainWindowMenu::Painter() {
   return dynamic_cast<TsSkinableMenus&>(*form->sSkinManager1->MenuPainter());
 }
 
-void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
+void MainWindowMenu::WithMenu(const std::function<void()>& open, std::vector<TMenuStep> steps, bool stepsClose) {
   drawn.clear();
   size_t next = 0;
   int ticks = 0;
+  bool leftOpen = false;
   TOwned<TTimer> driver(new TTimer(nullptr));
   driver->SetInterval(20);
   driver->OnTimer = [&](TObject*) {
@@ -94,6 +103,7 @@ void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
     if (menu == nullptr) return;
     // A menu still open a tick after its last step was not closed by it.
     if (next == steps.size()) {
+      leftOpen = true;
       EndMenu();
     } else if (++ticks > 500) {
       ADD_FAILURE() << "step " << next << " of the menu never completed";
@@ -103,27 +113,129 @@ void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
       ++next;
     }
   };
-  RECT list{};
-  GetWindowRect(form->slst1->Handle(), &list);
-  SendMessageW(form->slst1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->slst1->Handle()),
-               MAKELPARAM((list.left + list.right) / 2, (list.top + list.bottom) / 2));
+  open();
+  PumpUntil([&] { return next == steps.size() && FindThreadWindow(L"#32768") == nullptr; });
   driver->SetEnabled(false);
-  EXPECT_EQ(next, steps.size()) << "the menu closed before its steps were done";
+  EXPECT_EQ(next, steps.size()) << "the menu closed (or never opened) before its steps were done";
+  if (stepsClose) {
+    EXPECT_FALSE(leftOpen) << "the menu stayed open after its last step";
+  }
   // What a closed menu leaves on the screen goes before anyone looks there again.
   PumpUntil([] { return false; }, 50);
 }
 
+void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
+  WithMenu(
+      [this] {
+        RECT list{};
+        GetWindowRect(form->slst1->Handle(), &list);
+        SendMessageW(form->slst1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->slst1->Handle()),
+                     MAKELPARAM((list.left + list.right) / 2, (list.top + list.bottom) / 2));
+      },
+      std::move(steps));
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
+void MainWindowMenu::WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> steps, bool stepsClose) {
+  WithMenu(
+      [this, byKeyboard] {
+        if (byKeyboard) {
+          INPUT keys[] = {KeyInput(VK_MENU, 0), KeyInput(VK_SPACE, 0), KeyInput(VK_SPACE, KEYEVENTF_KEYUP),
+                          KeyInput(VK_MENU, KEYEVENTF_KEYUP)};
+          SendInput(4, keys, sizeof(INPUT));
+          return;
+        }
+        // Two clicks on the icon in quick succession are a double click, which closes the window.
+        PumpUntil([this] { return GetTickCount() - lastClick > GetDoubleClickTime() + 50; });
+        lastClick = GetTickCount();
+        RECT bounds{};
+        GetWindowRect(form->Handle(), &bounds);
+        TsSkinProvider& provider = *ProviderOfMainWindow();
+        const RECT icon = provider.IconRect();
+        SetCursorPos(bounds.left + (icon.left + icon.right) / 2, bounds.top + (icon.top + icon.bottom) / 2);
+        INPUT click[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+        SendInput(2, click, sizeof(INPUT));
+      },
+      std::move(steps), stepsClose);
+}
+
 MainWindowMenu::TMenuStep MainWindowMenu::ItemsDrawn() {
-  return [this](HWND) {
+  return ItemsDrawn(*form->pm1->Items());
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::ItemsDrawn(const TMenuItem& items) {
+  return [this, &items](HWND) {
     int visibleNormal = 0;
-    for (int i = 0; i < form->pm1->Items()->Count(); ++i) {
-      TMenuItem* item = form->pm1->Items()->Items(i);
+    for (int i = 0; i < items.Count(); ++i) {
+      TMenuItem* item = items.Items(i);
       if (!item->Visible() || item->IsLine()) continue;
       ++visibleNormal;
       if (std::none_of(drawn.begin(), drawn.end(), [item](const auto& d) { return d.first == item; })) return false;
     }
     return visibleNormal > 0;
   };
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::Press(WPARAM key) {
+  return [key](HWND menu) {
+    PostMessageW(menu, WM_KEYDOWN, key, 0);
+    return true;
+  };
+}
+
+TsSkinProvider* MainWindowMenu::ProviderOfMainWindow() {
+  for (int i = 0; form != nullptr && i < form->ComponentCount(); ++i) {
+    auto* provider = dynamic_cast<TsSkinProvider*>(form->Components(i));
+    if (provider != nullptr && provider->Form() == form) return provider;
+  }
+  return nullptr;
+}
+
+TsSystemMenu* MainWindowMenu::SystemMenu() {
+  TsSkinProvider* provider = ProviderOfMainWindow();
+  return provider != nullptr ? provider->SystemMenu() : nullptr;
+}
+
+namespace {
+
+struct TMenuWindowSearch {
+  const TMenuItem* Items;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM lParam) {
+  auto& search = *reinterpret_cast<TMenuWindowSearch*>(lParam);
+  if (!IsWindowVisible(window) || ClassNameOf(window) != L"#32768") return TRUE;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+  if (ItemsOfMenu(menu) != search.Items) return TRUE;
+  search.Found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND MainWindowMenu::MenuWindowOf(const TMenuItem& items) {
+  TMenuWindowSearch search{&items, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
 }
 
 std::vector<MainWindowMenu::TMenuStep> MainWindowMenu::Hot(TMenuItem* item, int downPresses) {
