@@ -73,7 +73,7 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, const DRAWITEMSTRUCT& draw) {
   TCanvas canvas;
   canvas.SetHandle(draw.hDC);
   const RECT& r = draw.rcItem;
-  const TItemPlace place{canvas, {r.left, r.top, r.right, r.bottom}, clientOffset, ShownExtraWidth()};
+  const TItemPlace place{canvas, {r.left, r.top, r.right, r.bottom}, clientOffset, ExtraWidthBeside(item)};
   if (window != nullptr) {
     CopyWindowFrame(window, item, place);
   } else {
@@ -131,10 +131,15 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
   const int e = place.ExtraWidth;
   const HDC canvasDC = place.Canvas.Handle();
 
-  // Below the last item, down to the frame, the menu shows its picture.
+  // The system paints no item under a column shorter than the menu, nor in the gap left of a
+  // new column: there, down to the frame, the menu shows its picture.
   const int itemsBottom = picture.Height() - kMenuFrame - o;
-  if (IsLastVisible(item) && r.Bottom < itemsBottom) {
+  if (EndsColumn(item) && r.Bottom < itemsBottom) {
     CopyPictureTo(canvasDC, {r.Left, r.Bottom, r.Right, itemsBottom}, {r.Left + o, r.Bottom + o});
+  }
+  if (item.Break()) {
+    const int gap = r.Left - kMenuColumnGap;
+    CopyPictureTo(canvasDC, {gap, r.Top, r.Left, itemsBottom}, {gap + o, r.Top + o});
   }
 
   TBitmap p(r.Width() - e, r.Height());

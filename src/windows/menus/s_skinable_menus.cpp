@@ -24,7 +24,7 @@ constexpr const char* kExtraLinePlaceholder = "Don`t forget OnGetExtraLineData e
 constexpr UINT kMeasureFlags = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
 // The system shows owner-drawn items this much wider than measured; a menu whose window is not
 // known is estimated so.
-constexpr int kEstimateColumnGap = 12;
+constexpr int kShownWiderThanMeasured = 12;
 
 }  // namespace
 
@@ -149,7 +149,7 @@ int TsSkinableMenus::ItemWidth(TCanvas& canvas, TMenuItem& item) {
       text = item.Caption();
       break;
   }
-  return 2 * kMenuGlyphSize + TextWidth(canvas, text, kMeasureFlags) + 3 * Margin + Spacing + ShownExtraWidth();
+  return 2 * kMenuGlyphSize + TextWidth(canvas, text, kMeasureFlags) + 3 * Margin + Spacing + ExtraWidthBeside(item);
 }
 
 int TsSkinableMenus::ItemHeight(TCanvas& canvas, const TMenuItem& item) {
@@ -159,20 +159,32 @@ int TsSkinableMenus::ItemHeight(TCanvas& canvas, const TMenuItem& item) {
 
 SIZE TsSkinableMenus::EstimatedMenuSize(TMenuItem& item) {
   TMeasuringCanvas measuring;
-  SIZE size{0, 0};
+  // The columns before the current one: their widths with the gaps between them, and the
+  // tallest of them.
+  int finishedWidth = 0, tallest = 0;
+  int columnWidth = 0, columnHeight = 0;
   TMenuItem* parent = item.Parent();
   for (int i = 0; parent != nullptr && i < parent->Count(); ++i) {
     TMenuItem& sibling = *parent->Items(i);
     if (!sibling.Visible()) continue;
-    size.cx = std::max<LONG>(size.cx, ItemWidth(measuring.Canvas(), sibling) + kEstimateColumnGap);
-    size.cy += ItemHeight(measuring.Canvas(), sibling);
+    if (sibling.Break()) {
+      finishedWidth += columnWidth + kMenuColumnGap;
+      tallest = std::max(tallest, columnHeight);
+      columnWidth = columnHeight = 0;
+    }
+    columnWidth = std::max(columnWidth, ItemWidth(measuring.Canvas(), sibling) + kShownWiderThanMeasured);
+    columnHeight += ItemHeight(measuring.Canvas(), sibling);
   }
-  return {size.cx + 2 * BorderWidth, size.cy + 2 * BorderWidth};
+  return {finishedWidth + columnWidth + 2 * BorderWidth, std::max(tallest, columnHeight) + 2 * BorderWidth};
 }
 
 int TsSkinableMenus::ShownExtraWidth() const {
   const TacMenuSupport& support = manager_.MenuSupport();
   return support.UseExtraLine && MenuState().ExtraLineVisible ? support.ExtraLineWidth : 0;
+}
+
+int TsSkinableMenus::ExtraWidthBeside(const TMenuItem& item) const {
+  return IsInFirstColumn(item) ? ShownExtraWidth() : 0;
 }
 
 void TsSkinableMenus::GetExtraLineData(TMenuItem& firstItem) {

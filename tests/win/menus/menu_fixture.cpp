@@ -14,6 +14,10 @@ namespace sundrel::testing {
 TMenuPicture CaptureWindow(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
+  return CaptureArea(bounds);
+}
+
+TMenuPicture CaptureArea(const RECT& bounds) {
   TMenuPicture picture{bounds.right - bounds.left, bounds.bottom - bounds.top, {}};
   const WindowDC screen(nullptr);
   BITMAPINFO info{};

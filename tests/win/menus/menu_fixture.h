@@ -28,6 +28,8 @@ struct TMenuPicture {
   COLORREF At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 TMenuPicture CaptureWindow(HWND window);
+// The screen in the rectangle.
+TMenuPicture CaptureArea(const RECT& bounds);
 
 // The folder that SUNDREL_SCREENSHOTS names, or "" when none is named (a test run by hand leaves
 // no pictures behind).

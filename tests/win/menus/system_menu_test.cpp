@@ -14,6 +14,7 @@
 #include "menu_fixture.h"
 #include "skin/manager/internal_skin_win32.h"
 #include "skin/manager/skin_manager_win32.h"
+#include "windows/provider/s_system_menu.h"
 
 namespace sundrel {
 namespace {
@@ -60,6 +61,42 @@ class SkinnedSystemMenu : public MainWindowMenu {
     });
     WithSystemMenu(byKeyboard, steps);
     return shown;
+  }
+
+  // The open system menu with its skins submenu open and the skin at `hot` picked out: the two
+  // menus and the title bar under them as the screen shows them.
+  TMenuPicture WithHotSkin(
+      int hot, const TMenuStep& inside = [](HWND) { return true; }) {
+    TMenuPicture picture;
+    std::vector<TMenuStep> steps{ItemsDrawn(*SystemMenu()->Items())};
+    for (TMenuStep& step : OpenSkins()) steps.push_back(std::move(step));
+    steps.push_back([this](HWND menu) { return ItemsDrawn(Skins())(menu); });
+    steps.push_back([hot](HWND menu) {
+      for (int i = 0; i < hot; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+      return true;
+    });
+    steps.push_back([this, hot](HWND) {
+      const TMenuItem* item = Skins().Items(hot);
+      return std::any_of(drawn.begin(), drawn.end(),
+                         [item](const auto& d) { return d.first == item && (d.second & ODS_SELECTED) != 0; });
+    });
+    // The hot picture reaches the screen before anyone looks.
+    steps.push_back([](HWND) { return true; });
+    steps.push_back(inside);
+    steps.push_back([&](HWND) {
+      RECT area{}, top{}, skins{};
+      GetWindowRect(form->Handle(), &area);
+      area.right = area.left + 40;
+      area.bottom = area.top + 40;
+      GetWindowRect(MenuWindowOf(*SystemMenu()->Items()), &top);
+      GetWindowRect(MenuWindowOf(Skins()), &skins);
+      UnionRect(&area, &area, &top);
+      UnionRect(&area, &area, &skins);
+      picture = CaptureArea(area);
+      return true;
+    });
+    WithSystemMenu(false, steps);
+    return picture;
   }
 
   // Every shown item is owner-drawn, or every one a plain string with its caption (the lines
@@ -146,6 +183,36 @@ TEST_F(SkinnedSystemMenu, ASkinChosenInTheSkinnedSubmenuBecomesTheProgramsSkin) 
   WithSystemMenu(false, steps, true);
   EXPECT_EQ(manager.SkinName(), kSecondSkin);
   EXPECT_TRUE(manager.SkinData().Active);
+}
+
+TEST_F(SkinnedSystemMenu, ScreenshotOfTheSkinsSubmenuWithAHotSkin) {
+  const TMenuPicture picture = WithHotSkin(1);
+  ASSERT_GT(picture.Width, 0);
+  SavePicture(picture, "menu-system-skins-hot.png");
+}
+
+TEST_F(SkinnedSystemMenu, TheSkinsSubmenuBreaksIntoColumnsOverTheMenuPicture) {
+  for (int i = 1; i <= 24; ++i) form->sSkinManager1->InternalSkins().Add().Name = "Skin " + std::to_string(i);
+  TMenuPicture skins;
+  RECT lastOfFirst{}, firstOfSecond{};
+  const TMenuPicture picture = WithHotSkin(22, [&](HWND) {
+    const HWND window = MenuWindowOf(Skins());
+    skins = CaptureWindow(window);
+    lastOfFirst = ItemRect(window, kSkinsPerColumn - 1);
+    firstOfSecond = ItemRect(window, kSkinsPerColumn);
+    return true;
+  });
+  SavePicture(picture, "menu-system-skins-columns.png");
+  ASSERT_GT(skins.Width, 0);
+  ASSERT_EQ(firstOfSecond.top, lastOfFirst.top - (kSkinsPerColumn - 1) * (lastOfFirst.bottom - lastOfFirst.top))
+      << "the second column starts at the top";
+  // The menu's gradient runs from top to bottom, so each row of the menu shows one colour: in the
+  // gap between the columns too, where the system paints no item (and would leave its own colour).
+  const int gap = firstOfSecond.left - 1;
+  ASSERT_GT(gap, lastOfFirst.right - 8);
+  for (const int y : {firstOfSecond.top + 2, (firstOfSecond.top + lastOfFirst.bottom) / 2, lastOfFirst.bottom - 2}) {
+    EXPECT_EQ(skins.At(gap, y), skins.At(lastOfFirst.right - 6, y)) << "row " << y;
+  }
 }
 
 }  // namespace
