@@ -31,6 +31,8 @@ namespace {
 constexpr int kMenuFrame = 3;
 constexpr const char* kMenuItem = "MENUITEM";
 constexpr const char* kGlobalInfo = "GLOBALINFO";
+// The gap between a shortcut's text and the item's right edge.
+constexpr int kShortcutInset = 8;
 // A disabled item keeps this share of itself over the menu picture.
 constexpr double kDisabledTransparency = 0.4;
 
@@ -172,7 +174,7 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
 
   TCanvas& itemCanvas = p.Canvas();
   UseMenuFont(itemCanvas.Font(), item, (state & ODS_DEFAULT) != 0);
-  std::string caption = item.Caption();
+  auto [caption, shortcut] = ItemTextsOf(item.Caption());
   UINT flags = AlignmentFlag(Alignment);
   if (!caption.empty() && caption.front() == '\b') {
     caption = caption.substr(1) + "      ";
@@ -182,6 +184,12 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
   const bool hot = enabled && (state & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
   DrawSectionText(itemCanvas, caption, true, &manager_, hot, section,
                   flags | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP, textRect);
+  if (!shortcut.empty()) {
+    // The shortcut ends a little inside the item's right edge, as the system puts it.
+    const int width = TextWidth(itemCanvas, shortcut, DT_EXPANDTABS | DT_SINGLELINE);
+    DrawSectionText(itemCanvas, shortcut, true, &manager_, hot, section, DT_VCENTER | DT_SINGLELINE,
+                    {p.Width() - width - kShortcutInset, 0, p.Width(), p.Height()});
+  }
   if (OnDrawItem) OnDrawItem(item, itemCanvas, {0, 0, p.Width(), p.Height()}, state, menu.CurrentItemType);
 
   if (!enabled) {

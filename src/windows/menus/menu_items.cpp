@@ -10,6 +10,12 @@ TsMenuItemType ItemTypeOf(const std::string& caption) {
   return smNormal;
 }
 
+TItemTexts ItemTextsOf(const std::string& caption) {
+  const size_t tab = caption.find('\t');
+  if (tab == std::string::npos) return {caption, {}};
+  return {caption.substr(0, tab), caption.substr(tab + 1)};
+}
+
 std::string CaptionItemText(const std::string& caption) {
   const size_t start = caption.find_first_not_of('-');
   if (start == std::string::npos) return {};

@@ -16,6 +16,13 @@ inline constexpr int kMenuGlyphSize = 16;
 inline constexpr int kMenuColumnGap = 4;
 
 TsMenuItemType ItemTypeOf(const std::string& caption);
+// A caption and the display text of its shortcut, which a tab parts from it ("Close\tAlt+F4").
+struct TItemTexts {
+  std::string Caption;
+  std::string Shortcut;
+};
+TItemTexts ItemTextsOf(const std::string& caption);
+
 // A heading band shows its caption's first word when only "-" separates words: "Options" for
 // "-Options-".
 std::string CaptionItemText(const std::string& caption);

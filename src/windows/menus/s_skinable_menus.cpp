@@ -145,9 +145,11 @@ int TsSkinableMenus::ItemWidth(TCanvas& canvas, TMenuItem& item) {
     case smCaption:
       text = "-" + item.Caption() + "-";
       break;
-    default:
-      text = item.Caption();
+    default: {
+      const TItemTexts texts = ItemTextsOf(item.Caption());
+      text = texts.Caption + texts.Shortcut;
       break;
+    }
   }
   return 2 * kMenuGlyphSize + TextWidth(canvas, text, kMeasureFlags) + 3 * Margin + Spacing + ExtraWidthBeside(item);
 }

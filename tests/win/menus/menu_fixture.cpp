@@ -242,16 +242,21 @@ HWND MainWindowMenu::MenuWindowOf(const TMenuItem& items) {
   return search.Found;
 }
 
+MainWindowMenu::TMenuStep MainWindowMenu::DrawnHot(std::function<const TMenuItem*()> item) {
+  return [this, item](HWND) {
+    const TMenuItem* hot = item();
+    return std::any_of(drawn.begin(), drawn.end(),
+                       [hot](const auto& d) { return d.first == hot && (d.second & ODS_SELECTED) != 0; });
+  };
+}
+
 std::vector<MainWindowMenu::TMenuStep> MainWindowMenu::Hot(TMenuItem* item, int downPresses) {
   return {ItemsDrawn(),
           [downPresses](HWND menu) {
             for (int i = 0; i < downPresses; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
             return true;
           },
-          [this, item](HWND) {
-            return std::any_of(drawn.begin(), drawn.end(),
-                               [item](const auto& d) { return d.first == item && (d.second & ODS_SELECTED) != 0; });
-          },
+          DrawnHot([item] { return item; }),
           // The hot picture reaches the screen before anyone looks.
           [](HWND) { return true; }};
 }

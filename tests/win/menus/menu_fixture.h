@@ -60,6 +60,8 @@ class MainWindowMenu : public FrameworkTest {
   TMenuStep ItemsDrawn(const TMenuItem& items);
   // A step that presses the key in the open menu.
   static TMenuStep Press(WPARAM key);
+  // A step that waits until the item (found when the step runs) has been drawn hot.
+  TMenuStep DrawnHot(std::function<const TMenuItem*()> item);
   // Steps that pick out the item by keyboard and wait until it has been drawn hot.
   std::vector<TMenuStep> Hot(TMenuItem* item, int downPresses);
 

@@ -42,6 +42,14 @@ class SkinnedSystemMenu : public MainWindowMenu {
   std::vector<TMenuStep> OpenSkins() {
     return {Press(VK_DOWN), Press(VK_RIGHT), [this](HWND) { return MenuWindowOf(Skins()) != nullptr; }};
   }
+  // Steps that wait until the system menu has been drawn, open the skins submenu and wait until
+  // it has been drawn, with its first skin picked out.
+  std::vector<TMenuStep> SkinsDrawn() {
+    std::vector<TMenuStep> steps{ItemsDrawn(*SystemMenu()->Items())};
+    for (TMenuStep& step : OpenSkins()) steps.push_back(std::move(step));
+    steps.push_back([this](HWND menu) { return ItemsDrawn(Skins())(menu); });
+    return steps;
+  }
 
   // The types and texts of the system menu's items and of its skins submenu's, as the open
   // menus hold them.
@@ -68,18 +76,12 @@ class SkinnedSystemMenu : public MainWindowMenu {
   TMenuPicture WithHotSkin(
       int hot, const TMenuStep& inside = [](HWND) { return true; }) {
     TMenuPicture picture;
-    std::vector<TMenuStep> steps{ItemsDrawn(*SystemMenu()->Items())};
-    for (TMenuStep& step : OpenSkins()) steps.push_back(std::move(step));
-    steps.push_back([this](HWND menu) { return ItemsDrawn(Skins())(menu); });
+    std::vector<TMenuStep> steps = SkinsDrawn();
     steps.push_back([hot](HWND menu) {
       for (int i = 0; i < hot; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
       return true;
     });
-    steps.push_back([this, hot](HWND) {
-      const TMenuItem* item = Skins().Items(hot);
-      return std::any_of(drawn.begin(), drawn.end(),
-                         [item](const auto& d) { return d.first == item && (d.second & ODS_SELECTED) != 0; });
-    });
+    steps.push_back(DrawnHot([this, hot] { return Skins().Items(hot); }));
     // The hot picture reaches the screen before anyone looks.
     steps.push_back([](HWND) { return true; });
     steps.push_back(inside);
@@ -169,20 +171,76 @@ TEST_F(SkinnedSystemMenu, WithoutTheSkinTheSystemShowsItsOwnMenuAndOursIsPlain) 
 TEST_F(SkinnedSystemMenu, ASkinChosenInTheSkinnedSubmenuBecomesTheProgramsSkin) {
   TsSkinManager& manager = *form->sSkinManager1;
   ASSERT_EQ(manager.SkinName(), kInternalSkinName);
-  std::vector<TMenuStep> steps{ItemsDrawn(*SystemMenu()->Items())};
-  for (TMenuStep& step : OpenSkins()) steps.push_back(std::move(step));
-  steps.push_back([this](HWND menu) { return ItemsDrawn(Skins())(menu); });
-  // The submenu opened with its first skin picked out; the second is below it.
+  std::vector<TMenuStep> steps = SkinsDrawn();
+  // The second skin is below the first.
   steps.push_back(Press(VK_DOWN));
-  steps.push_back([this](HWND) {
-    const TMenuItem* second = Skins().Items(1);
-    return std::any_of(drawn.begin(), drawn.end(),
-                       [second](const auto& d) { return d.first == second && (d.second & ODS_SELECTED) != 0; });
-  });
+  steps.push_back(DrawnHot([this] { return Skins().Items(1); }));
   steps.push_back(Press(VK_RETURN));
   WithSystemMenu(false, steps, true);
   EXPECT_EQ(manager.SkinName(), kSecondSkin);
   EXPECT_TRUE(manager.SkinData().Active);
+}
+
+TEST_F(SkinnedSystemMenu, TheShortcutOfCloseEndsEightPixelsInsideTheItem) {
+  TMenuPicture picture;
+  RECT close{};
+  WithSystemMenu(false, {ItemsDrawn(*SystemMenu()->Items()), [&](HWND) {
+                           const HWND window = MenuWindowOf(*SystemMenu()->Items());
+                           picture = CaptureWindow(window);
+                           close = ItemRect(
+                               window,
+                               GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0))) - 1);
+                           return true;
+                         }});
+  ASSERT_GT(picture.Width, 0);
+  // The rightmost pixel of text: clearly darker than the menu at the item's right end (the
+  // menu's gradient runs from top to bottom, so a row has one colour).
+  const auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  int inkRight = -1;
+  for (int y = close.top; y < close.bottom; ++y) {
+    const int menu = brightness(picture.At(close.right - 2, y));
+    for (int x = close.left; x < close.right; ++x) {
+      if (brightness(picture.At(x, y)) < menu - 0x60) inkRight = std::max(inkRight, x);
+    }
+  }
+  EXPECT_GE(inkRight, close.right - 8 - 3);
+  EXPECT_LT(inkRight, close.right - 8);
+}
+
+TEST_F(SkinnedSystemMenu, BothMenusKeepTheirSkinnedFramesWhenTheSubmenuClosesAndOpensAgain) {
+  TMenuPicture top[2], skins[2];
+  const auto capture = [this](TMenuPicture& picture, bool ofSkins) {
+    return [this, &picture, ofSkins](HWND) {
+      picture = CaptureWindow(MenuWindowOf(ofSkins ? Skins() : *SystemMenu()->Items()));
+      return true;
+    };
+  };
+  const TMenuStep pause = [](HWND) { return true; };
+  std::vector<TMenuStep> steps{ItemsDrawn(*SystemMenu()->Items()), capture(top[0], false)};
+  for (int shown = 0; shown < 2; ++shown) {
+    // The second time "Available skins" is still picked out: the arrow key alone opens it.
+    std::vector<TMenuStep> open = OpenSkins();
+    if (shown == 1) open.erase(open.begin());
+    for (TMenuStep& step : open) steps.push_back(std::move(step));
+    steps.push_back([this](HWND menu) { return ItemsDrawn(Skins())(menu); });
+    // The picture reaches the screen before anyone looks.
+    steps.insert(steps.end(), {pause, capture(skins[shown], true), Press(VK_LEFT)});
+    steps.push_back([this](HWND) { return MenuWindowOf(Skins()) == nullptr; });
+    steps.insert(steps.end(), {pause, capture(top[1], false)});
+  }
+  WithSystemMenu(true, steps);
+  // The frames (three pixels wide) are as they were, also where the submenu covered the menu.
+  for (const auto& [pictures, what] : {std::pair{top, "the system menu"}, std::pair{skins, "the skins submenu"}}) {
+    SCOPED_TRACE(what);
+    const TMenuPicture &first = pictures[0], &again = pictures[1];
+    ASSERT_EQ(again.Width, first.Width);
+    ASSERT_EQ(again.Height, first.Height);
+    for (int y = 0; y < first.Height; ++y) {
+      for (int x : {0, 1, 2, first.Width - 3, first.Width - 2, first.Width - 1}) {
+        ASSERT_EQ(again.At(x, y), first.At(x, y)) << x << ", " << y;
+      }
+    }
+  }
 }
 
 TEST_F(SkinnedSystemMenu, ScreenshotOfTheSkinsSubmenuWithAHotSkin) {
