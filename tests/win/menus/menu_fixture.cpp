@@ -6,6 +6,7 @@
 #include "base/handles_win32.h"
 #include "framework/menu_handles.h"
 #include "png/png_writer.h"
+#include "skin/manager/skin_command_win32.h"
 #include "windows/auto/auto_skinning.h"
 #include "windows/provider/s_skin_provider.h"
 
@@ -158,13 +159,17 @@ INPUT MouseInput(DWORD flags) {
 
 }  // namespace
 
+void MainWindowMenu::PressAltSpace() {
+  INPUT keys[] = {KeyInput(VK_MENU, 0), KeyInput(VK_SPACE, 0), KeyInput(VK_SPACE, KEYEVENTF_KEYUP),
+                  KeyInput(VK_MENU, KEYEVENTF_KEYUP)};
+  SendInput(4, keys, sizeof(INPUT));
+}
+
 void MainWindowMenu::WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> steps, bool stepsClose) {
   WithMenu(
       [this, byKeyboard] {
         if (byKeyboard) {
-          INPUT keys[] = {KeyInput(VK_MENU, 0), KeyInput(VK_SPACE, 0), KeyInput(VK_SPACE, KEYEVENTF_KEYUP),
-                          KeyInput(VK_MENU, KEYEVENTF_KEYUP)};
-          SendInput(4, keys, sizeof(INPUT));
+          PressAltSpace();
           return;
         }
         // Two clicks on the icon in quick succession are a double click, which closes the window.
@@ -172,7 +177,7 @@ void MainWindowMenu::WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> step
         lastClick = GetTickCount();
         RECT bounds{};
         GetWindowRect(form->Handle(), &bounds);
-        TsSkinProvider& provider = *ProviderOfMainWindow();
+        TsSkinProvider& provider = *ProviderOf(*form);
         const RECT icon = provider.IconRect();
         SetCursorPos(bounds.left + (icon.left + icon.right) / 2, bounds.top + (icon.top + icon.bottom) / 2);
         INPUT click[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
@@ -205,16 +210,12 @@ MainWindowMenu::TMenuStep MainWindowMenu::Press(WPARAM key) {
   };
 }
 
-TsSkinProvider* MainWindowMenu::ProviderOfMainWindow() {
-  for (int i = 0; form != nullptr && i < form->ComponentCount(); ++i) {
-    auto* provider = dynamic_cast<TsSkinProvider*>(form->Components(i));
-    if (provider != nullptr && provider->Form() == form) return provider;
-  }
-  return nullptr;
+TsSkinProvider* MainWindowMenu::ProviderOf(TCustomForm& form) {
+  return dynamic_cast<TsSkinProvider*>(reinterpret_cast<TComponent*>(SendSkinCommand(form.Handle(), SMC_GET_PROVIDER)));
 }
 
 TsSystemMenu* MainWindowMenu::SystemMenu() {
-  TsSkinProvider* provider = ProviderOfMainWindow();
+  TsSkinProvider* provider = form != nullptr ? ProviderOf(*form) : nullptr;
   return provider != nullptr ? provider->SystemMenu() : nullptr;
 }
 

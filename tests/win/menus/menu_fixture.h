@@ -15,8 +15,9 @@
 #include "windows/provider/s_system_menu.h"
 
 namespace sundrel {
+class TCustomForm;
 class TsSkinProvider;
-}
+}  // namespace sundrel
 
 namespace sundrel::testing {
 
@@ -52,6 +53,8 @@ class MainWindowMenu : public FrameworkTest {
   void WithMenu(const std::function<void()>& open, std::vector<TMenuStep> steps, bool stepsClose = false);
   // Opens the list's context menu as a right click does.
   void WithContextMenu(std::vector<TMenuStep> steps);
+  // Alt+Space on the keyboard, for the active window.
+  static void PressAltSpace();
   // Opens the main window's system menu as a click on the title icon or Alt+Space does.
   void WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> steps, bool stepsClose = false);
   // A step that waits until every visible item (but the lines) of the open menu that shows the
@@ -66,8 +69,9 @@ class MainWindowMenu : public FrameworkTest {
   std::vector<TMenuStep> Hot(TMenuItem* item, int downPresses);
 
   TsSkinableMenus& Painter();
-  // The main window's provider and its skinned system menu; none before the window was activated.
-  TsSkinProvider* ProviderOfMainWindow();
+  // The form's provider, none before the form was first activated.
+  static TsSkinProvider* ProviderOf(TCustomForm& form);
+  // The main window's skinned system menu, none before the window was first activated.
   TsSystemMenu* SystemMenu();
   // The visible menu window of this thread that shows the children of `items`, or none.
   static HWND MenuWindowOf(const TMenuItem& items);

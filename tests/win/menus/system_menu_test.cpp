@@ -1,7 +1,8 @@
-// The main window's skinned system menu, opened as a person opens it (a click on the title icon,
-// Alt+Space): it and its "Available skins" submenu are owner-drawn from the skin while the skin
-// paints popups and plain strings when it does not, and a skin chosen in the skinned submenu
-// becomes the program's skin.
+// The skinned system menus, opened as a person opens them (a click on the title icon,
+// Alt+Space): the main window's and its "Available skins" submenu, and a message window's, are
+// owner-drawn from the skin while the skin paints popups and plain strings when it does not; a
+// skin chosen in the skinned submenu becomes the program's skin; the submenu breaks into columns
+// over one picture of the menu, and the shortcut of Close stands at the item's right.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +12,11 @@
 
 #include "base/utf.h"
 #include "framework/menu_handles.h"
+#include "framework/message_form.h"
 #include "menu_fixture.h"
 #include "skin/manager/internal_skin_win32.h"
 #include "skin/manager/skin_manager_win32.h"
+#include "windows/provider/s_skin_provider.h"
 #include "windows/provider/s_system_menu.h"
 
 namespace sundrel {
@@ -146,6 +149,20 @@ TEST_F(SkinnedSystemMenu, IsOwnerDrawnWithItsSubmenuExactlyWhileTheSkinPaintsPop
     ExpectItems(shown.Skins, Skins(), step.ownerDrawn);
     ASSERT_EQ(shown.Skins.size(), 2u) << "the program's skin and the second one";
   }
+}
+
+TEST_F(SkinnedSystemMenu, AMessageWindowsMenuIsOwnerDrawnToo) {
+  TOwned<TMessageForm> message(new TMessageForm(application.get(), "文件分割完毕"));
+  message->Show();
+  ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == message->Handle() && ProviderOf(*message) != nullptr; }));
+  const TMenuItem& items = *ProviderOf(*message)->SystemMenu()->Items();
+  std::vector<TSystemItem> shown;
+  WithMenu(PressAltSpace, {ItemsDrawn(items), [&](HWND) {
+                             shown = SystemItems(MenuWindowOf(items));
+                             return true;
+                           }});
+  EXPECT_EQ(ProviderOf(*message)->SystemMenu()->SkinItems(), nullptr) << "a message window lists no skins";
+  ExpectItems(shown, items, true);
 }
 
 TEST_F(SkinnedSystemMenu, WithoutTheSkinTheSystemShowsItsOwnMenuAndOursIsPlain) {
