@@ -60,6 +60,9 @@ class SkinnedSystemMenu : public MainWindowMenu {
     std::vector<TSystemItem> Top, Skins;
   };
   TShown ShownItems(bool byKeyboard) {
+    return ShownItems([this, byKeyboard](std::vector<TMenuStep> steps) { WithSystemMenu(byKeyboard, steps); });
+  }
+  TShown ShownItems(const std::function<void(std::vector<TMenuStep>)>& show) {
     TShown shown;
     std::vector<TMenuStep> steps{[&](HWND) {
       shown.Top = SystemItems(MenuWindowOf(*SystemMenu()->Items()));
@@ -70,7 +73,7 @@ class SkinnedSystemMenu : public MainWindowMenu {
       shown.Skins = SystemItems(MenuWindowOf(Skins()));
       return true;
     });
-    WithSystemMenu(byKeyboard, steps);
+    show(steps);
     return shown;
   }
 
@@ -167,6 +170,8 @@ TEST_F(SkinnedSystemMenu, AMessageWindowsMenuIsOwnerDrawnToo) {
 
 TEST_F(SkinnedSystemMenu, WithoutTheSkinTheSystemShowsItsOwnMenuAndOursIsPlain) {
   TsSkinManager& manager = *form->sSkinManager1;
+  // Shown skinned once, so that it has its skins submenu.
+  ShownItems(false);
   manager.SetActive(false);
   // A person gets the system's own menu: none of ours.
   std::vector<TSystemItem> system;
@@ -176,13 +181,11 @@ TEST_F(SkinnedSystemMenu, WithoutTheSkinTheSystemShowsItsOwnMenuAndOursIsPlain) 
                    return true;
                  }});
   EXPECT_FALSE(system.empty());
-  // Ours, shown all the same, is the system's plain strings.
-  std::vector<TSystemItem> ours;
-  WithMenu([this] { SystemMenu()->Popup(200, 200); }, {[&](HWND menu) {
-             ours = SystemItems(menu);
-             return true;
-           }});
-  ExpectItems(ours, *SystemMenu()->Items(), false);
+  // Ours, shown all the same, is the system's plain strings, its submenu too.
+  const TShown ours =
+      ShownItems([this](std::vector<TMenuStep> steps) { WithMenu([this] { SystemMenu()->Popup(200, 200); }, steps); });
+  ExpectItems(ours.Top, *SystemMenu()->Items(), false);
+  ExpectItems(ours.Skins, Skins(), false);
 }
 
 TEST_F(SkinnedSystemMenu, ASkinChosenInTheSkinnedSubmenuBecomesTheProgramsSkin) {
