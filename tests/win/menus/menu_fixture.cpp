@@ -172,14 +172,14 @@ void MainWindowMenu::WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> step
           PressAltSpace();
           return;
         }
-        // Two clicks on the icon in quick succession are a double click, which closes the window.
-        PumpUntil([this] { return GetTickCount() - lastClick > GetDoubleClickTime() + 50; });
-        lastClick = GetTickCount();
+        // Two quick clicks on the same spot of the icon are a double click, which closes the
+        // window: every other click lands a few pixels to the side.
+        const int aside = clicks++ % 2 == 0 ? -4 : 4;
         RECT bounds{};
         GetWindowRect(form->Handle(), &bounds);
         TsSkinProvider& provider = *ProviderOf(*form);
         const RECT icon = provider.IconRect();
-        SetCursorPos(bounds.left + (icon.left + icon.right) / 2, bounds.top + (icon.top + icon.bottom) / 2);
+        SetCursorPos(bounds.left + (icon.left + icon.right) / 2 + aside, bounds.top + (icon.top + icon.bottom) / 2);
         INPUT click[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
         SendInput(2, click, sizeof(INPUT));
       },

@@ -86,8 +86,8 @@ class MainWindowMenu : public FrameworkTest {
 
   Tfrmmain* form = nullptr;
   TRemovalToken automaticSkinning;
-  // When the title icon was last clicked.
-  DWORD lastClick = 0;
+  // How often the title icon was clicked.
+  int clicks = 0;
   // Items drawn since the menu opened, with the state they were drawn in.
   std::vector<std::pair<TMenuItem*, UINT>> drawn;
 };
