@@ -11,6 +11,7 @@
 namespace sundrel {
 
 class TsSkinManager;
+class TPopupMenu;
 
 // Private messages that the painter posts to the application window when it drew items of a menu
 // whose window it could not find; the skin manager handles them there.
@@ -24,6 +25,9 @@ class TacMenuPainterLink {
   // Wires (skinned) or unwires every menu of the application, whether or not they were already:
   // wiring leaves menus that have a painter of their own alone, unwiring takes only its own off.
   virtual void InitMenus(bool skinned) = 0;
+  // The same for one menu, made since the menus were last wired (a form's skinned system menu,
+  // just before it shows): wiring takes only while the menus are wired.
+  virtual void InitPopupMenu(TPopupMenu& menu, bool skinned) = 0;
   // Forgets the border width of the menu skin, so that it is worked out from the next skin.
   virtual void ResetSkinBorderWidth() = 0;
   // Drops the picture of the menu painted last (the skin it was painted with is going).

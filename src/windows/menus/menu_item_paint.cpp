@@ -31,6 +31,8 @@ namespace {
 constexpr int kMenuFrame = 3;
 constexpr const char* kMenuItem = "MENUITEM";
 constexpr const char* kGlobalInfo = "GLOBALINFO";
+// The gap between a shortcut's text and the item's right edge.
+constexpr int kShortcutInset = 8;
 // A disabled item keeps this share of itself over the menu picture.
 constexpr double kDisabledTransparency = 0.4;
 
@@ -73,7 +75,7 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, const DRAWITEMSTRUCT& draw) {
   TCanvas canvas;
   canvas.SetHandle(draw.hDC);
   const RECT& r = draw.rcItem;
-  const TItemPlace place{canvas, {r.left, r.top, r.right, r.bottom}, clientOffset, ShownExtraWidth()};
+  const TItemPlace place{canvas, {r.left, r.top, r.right, r.bottom}, clientOffset, ExtraWidthBeside(item)};
   if (window != nullptr) {
     CopyWindowFrame(window, item, place);
   } else {
@@ -131,10 +133,15 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
   const int e = place.ExtraWidth;
   const HDC canvasDC = place.Canvas.Handle();
 
-  // Below the last item, down to the frame, the menu shows its picture.
+  // The system paints no item under a column shorter than the menu, nor in the gap left of a
+  // new column: there, down to the frame, the menu shows its picture.
   const int itemsBottom = picture.Height() - kMenuFrame - o;
-  if (IsLastVisible(item) && r.Bottom < itemsBottom) {
+  if (EndsColumn(item) && r.Bottom < itemsBottom) {
     CopyPictureTo(canvasDC, {r.Left, r.Bottom, r.Right, itemsBottom}, {r.Left + o, r.Bottom + o});
+  }
+  if (item.Break()) {
+    const int gap = r.Left - kMenuColumnGap;
+    CopyPictureTo(canvasDC, {gap, r.Top, r.Left, itemsBottom}, {gap + o, r.Top + o});
   }
 
   TBitmap p(r.Width() - e, r.Height());
@@ -167,7 +174,7 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
 
   TCanvas& itemCanvas = p.Canvas();
   UseMenuFont(itemCanvas.Font(), item, (state & ODS_DEFAULT) != 0);
-  std::string caption = item.Caption();
+  auto [caption, shortcut] = ItemTextsOf(item.Caption());
   UINT flags = AlignmentFlag(Alignment);
   if (!caption.empty() && caption.front() == '\b') {
     caption = caption.substr(1) + "      ";
@@ -177,6 +184,12 @@ void TsSkinableMenus::DrawNormalItem(TMenuItem& item, const TItemPlace& place, U
   const bool hot = enabled && (state & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
   DrawSectionText(itemCanvas, caption, true, &manager_, hot, section,
                   flags | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP, textRect);
+  if (!shortcut.empty()) {
+    // The shortcut ends a little inside the item's right edge, as the system puts it.
+    const int width = TextWidth(itemCanvas, shortcut, DT_EXPANDTABS | DT_SINGLELINE);
+    DrawSectionText(itemCanvas, shortcut, true, &manager_, hot, section, DT_VCENTER | DT_SINGLELINE,
+                    {p.Width() - width - kShortcutInset, 0, p.Width(), p.Height()});
+  }
   if (OnDrawItem) OnDrawItem(item, itemCanvas, {0, 0, p.Width(), p.Height()}, state, menu.CurrentItemType);
 
   if (!enabled) {

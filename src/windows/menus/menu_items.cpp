@@ -10,6 +10,12 @@ TsMenuItemType ItemTypeOf(const std::string& caption) {
   return smNormal;
 }
 
+TItemTexts ItemTextsOf(const std::string& caption) {
+  const size_t tab = caption.find('\t');
+  if (tab == std::string::npos) return {caption, {}};
+  return {caption.substr(0, tab), caption.substr(tab + 1)};
+}
+
 std::string CaptionItemText(const std::string& caption) {
   const size_t start = caption.find_first_not_of('-');
   if (start == std::string::npos) return {};
@@ -32,24 +38,38 @@ TMenuItem& FirstItemOf(TMenuItem& item) {
 
 namespace {
 
-// Whether a visible sibling lies before the item (step -1) or after it (step 1).
-bool VisibleSiblingBeyond(const TMenuItem& item, int step) {
+// The nearest visible sibling before the item (step -1) or after it (step 1), or none.
+const TMenuItem* VisibleSibling(const TMenuItem& item, int step) {
   const TMenuItem* parent = item.Parent();
-  if (parent == nullptr) return false;
+  if (parent == nullptr) return nullptr;
   for (int i = item.MenuIndex() + step; i >= 0 && i < parent->Count(); i += step) {
-    if (parent->Items(i)->Visible()) return true;
+    if (parent->Items(i)->Visible()) return parent->Items(i);
   }
-  return false;
+  return nullptr;
 }
 
 }  // namespace
 
 bool IsFirstVisible(const TMenuItem& item) {
-  return !VisibleSiblingBeyond(item, -1);
+  return VisibleSibling(item, -1) == nullptr;
 }
 
 bool IsLastVisible(const TMenuItem& item) {
-  return !VisibleSiblingBeyond(item, 1);
+  return VisibleSibling(item, 1) == nullptr;
+}
+
+bool EndsColumn(const TMenuItem& item) {
+  const TMenuItem* next = VisibleSibling(item, 1);
+  return next == nullptr || next->Break();
+}
+
+bool IsInFirstColumn(const TMenuItem& item) {
+  const TMenuItem* parent = item.Parent();
+  if (parent == nullptr) return !item.Break();
+  for (int i = 0; i <= item.MenuIndex(); ++i) {
+    if (parent->Items(i)->Break()) return false;
+  }
+  return true;
 }
 
 TCustomForm* FormOf(const TMenuItem& item) {

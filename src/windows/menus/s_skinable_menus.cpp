@@ -24,7 +24,7 @@ constexpr const char* kExtraLinePlaceholder = "Don`t forget OnGetExtraLineData e
 constexpr UINT kMeasureFlags = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
 // The system shows owner-drawn items this much wider than measured; a menu whose window is not
 // known is estimated so.
-constexpr int kEstimateColumnGap = 12;
+constexpr int kShownWiderThanMeasured = 12;
 
 }  // namespace
 
@@ -51,6 +51,10 @@ void TsSkinableMenus::InitMenus(bool skinned) {
   // The windows of the menus come and go with the menus' items.
   menuWindows_ = skinned ? HandleMenuWindows() : TRemovalToken();
   if (Application != nullptr) WireComponent(Application, skinned);
+}
+
+void TsSkinableMenus::InitPopupMenu(TPopupMenu& menu, bool skinned) {
+  WirePopupMenu(menu, skinned && skinning_);
 }
 
 void TsSkinableMenus::WireComponent(TComponent* component, bool skinned) {
@@ -82,7 +86,10 @@ void TsSkinableMenus::ExitMenuLoop() {
   ReleaseMenuState();
 }
 
+// A menu or submenu is about to open: its window is painted from the skin from its first erase
+// on, also after a submenu's window went (which clears the flag) while its parent stays open.
 void TsSkinableMenus::InitMenuPopup(HMENU menu, TMenuItem&) {
+  MenuState().MenuShowing = true;
   openMenus_.push_back(menu);
 }
 
@@ -138,11 +145,13 @@ int TsSkinableMenus::ItemWidth(TCanvas& canvas, TMenuItem& item) {
     case smCaption:
       text = "-" + item.Caption() + "-";
       break;
-    default:
-      text = item.Caption();
+    default: {
+      const TItemTexts texts = ItemTextsOf(item.Caption());
+      text = texts.Caption + texts.Shortcut;
       break;
+    }
   }
-  return 2 * kMenuGlyphSize + TextWidth(canvas, text, kMeasureFlags) + 3 * Margin + Spacing + ShownExtraWidth();
+  return 2 * kMenuGlyphSize + TextWidth(canvas, text, kMeasureFlags) + 3 * Margin + Spacing + ExtraWidthBeside(item);
 }
 
 int TsSkinableMenus::ItemHeight(TCanvas& canvas, const TMenuItem& item) {
@@ -152,20 +161,32 @@ int TsSkinableMenus::ItemHeight(TCanvas& canvas, const TMenuItem& item) {
 
 SIZE TsSkinableMenus::EstimatedMenuSize(TMenuItem& item) {
   TMeasuringCanvas measuring;
-  SIZE size{0, 0};
+  // The columns before the current one: their widths with the gaps between them, and the
+  // tallest of them.
+  int finishedWidth = 0, tallest = 0;
+  int columnWidth = 0, columnHeight = 0;
   TMenuItem* parent = item.Parent();
   for (int i = 0; parent != nullptr && i < parent->Count(); ++i) {
     TMenuItem& sibling = *parent->Items(i);
     if (!sibling.Visible()) continue;
-    size.cx = std::max<LONG>(size.cx, ItemWidth(measuring.Canvas(), sibling) + kEstimateColumnGap);
-    size.cy += ItemHeight(measuring.Canvas(), sibling);
+    if (sibling.Break()) {
+      finishedWidth += columnWidth + kMenuColumnGap;
+      tallest = std::max(tallest, columnHeight);
+      columnWidth = columnHeight = 0;
+    }
+    columnWidth = std::max(columnWidth, ItemWidth(measuring.Canvas(), sibling) + kShownWiderThanMeasured);
+    columnHeight += ItemHeight(measuring.Canvas(), sibling);
   }
-  return {size.cx + 2 * BorderWidth, size.cy + 2 * BorderWidth};
+  return {finishedWidth + columnWidth + 2 * BorderWidth, std::max(tallest, columnHeight) + 2 * BorderWidth};
 }
 
 int TsSkinableMenus::ShownExtraWidth() const {
   const TacMenuSupport& support = manager_.MenuSupport();
   return support.UseExtraLine && MenuState().ExtraLineVisible ? support.ExtraLineWidth : 0;
+}
+
+int TsSkinableMenus::ExtraWidthBeside(const TMenuItem& item) const {
+  return IsInFirstColumn(item) ? ShownExtraWidth() : 0;
 }
 
 void TsSkinableMenus::GetExtraLineData(TMenuItem& firstItem) {

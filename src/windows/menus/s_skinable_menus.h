@@ -54,6 +54,7 @@ class TsSkinableMenus : public TMenuPainter, public TacMenuPainterLink {
 
   // TacMenuPainterLink: what the skin manager asks of its painter.
   void InitMenus(bool skinned) override;
+  void InitPopupMenu(TPopupMenu& menu, bool skinned) override;
   void ResetSkinBorderWidth() override { skinBorderWidth_ = -1; }
   void FreeMenuPicture() override;
   void ShapeWindowOfItem(UINT command) override;
@@ -82,10 +83,13 @@ class TsSkinableMenus : public TMenuPainter, public TacMenuPainterLink {
   // The item's measured width: glyph room on both sides, text, margins, spacing and the extra line.
   int ItemWidth(TCanvas& canvas, TMenuItem& item);
   int ItemHeight(TCanvas& canvas, const TMenuItem& item);
-  // The size of the item's menu window worked out from its items, when the window is not known.
+  // The size of the item's menu window worked out from its items, column by column, when the
+  // window is not known.
   SIZE EstimatedMenuSize(TMenuItem& item);
   // The width of the extra line, when the menu shows one.
   int ShownExtraWidth() const;
+  // The width of the extra line beside the item: it runs beside the first column only.
+  int ExtraWidthBeside(const TMenuItem& item) const;
   // Asks the manager for the extra line of the menu whose first item is given.
   void GetExtraLineData(TMenuItem& firstItem);
 

@@ -133,10 +133,23 @@ void TsSkinProvider::DoubleClick(TMessage& message, const TPassOn& passOn) {
 
 void TsSkinProvider::ShowSystemMenu(int x, int y) {
   SetHotButton(0);
-  if (makeSkinMenu_) systemMenu_->UpdateSkinItems(SkinManager());
+  TsSkinManager* manager = SkinManager();
+  if (makeSkinMenu_) systemMenu_->UpdateSkinItems(manager);
   systemMenu_->UpdateItems();
+  // The menu may have been made after the application's menus were last wired: the painter takes
+  // it now, so that it opens skinned like every other popup menu.
+  if (manager != nullptr && manager->SkinnedPopups() && manager->MenuPainter() != nullptr) {
+    manager->MenuPainter()->InitPopupMenu(*systemMenu_, true);
+  }
   systemMenu_->SetPopupComponent(form_);
   systemMenu_->Popup(x, y);
+}
+
+void TsSkinProvider::ShowSystemMenuUnderIcon() {
+  RECT bounds{};
+  GetWindowRect(form_->Handle(), &bounds);
+  const RECT icon = IconRect();
+  ShowSystemMenu(bounds.left + FrameWidth(*form_), bounds.top + FrameHeight(*form_) + (icon.bottom - icon.top));
 }
 
 void TsSkinProvider::TrackLeave() {
@@ -164,11 +177,8 @@ bool TsSkinProvider::HandleMouse(TMessage& message, const TPassOn& passOn) {
     }
     case WM_NCLBUTTONDOWN: {
       const int hit = static_cast<int>(message.WParam);
-      RECT bounds{};
-      GetWindowRect(window, &bounds);
       if (hit == HTSYSMENU) {
-        const RECT icon = IconRect();
-        ShowSystemMenu(bounds.left + FrameWidth(*form_), bounds.top + FrameHeight(*form_) + (icon.bottom - icon.top));
+        ShowSystemMenuUnderIcon();
         return true;
       }
       if (IsButton(hit)) {

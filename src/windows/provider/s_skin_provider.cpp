@@ -342,6 +342,12 @@ void TsSkinProvider::WndProc(TMessage& message, const TPassOn& passOn) {
       LimitMaximized(message, passOn);
       return;
     case WM_SYSCOMMAND: {
+      // Alt+Space: without the system menu style the system would show nothing.
+      if ((message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == VK_SPACE &&
+          (form_->BorderIcons() & biSystemMenu) != 0) {
+        ShowSystemMenuUnderIcon();
+        return;
+      }
       passOn(message);
       const WPARAM command = message.WParam & 0xFFF0;
       if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE) systemMenu_->UpdateItems();

@@ -133,6 +133,8 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   void ClickButton(int hitCode, POINT screen);
   void DoubleClick(TMessage& message, const TPassOn& passOn);
   void ShowSystemMenu(int x, int y);
+  // Where a click on the title icon and Alt+Space show it.
+  void ShowSystemMenuUnderIcon();
   bool ButtonEnabled(int hitCode);
   void TrackLeave();
   TsTitleButton* TitleButtonOf(int hitCode);

@@ -4,13 +4,21 @@
 #include <cstdlib>
 
 #include "base/handles_win32.h"
+#include "framework/menu_handles.h"
 #include "png/png_writer.h"
+#include "skin/manager/skin_command_win32.h"
+#include "windows/auto/auto_skinning.h"
+#include "windows/provider/s_skin_provider.h"
 
 namespace sundrel::testing {
 
 TMenuPicture CaptureWindow(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
+  return CaptureArea(bounds);
+}
+
+TMenuPicture CaptureArea(const RECT& bounds) {
   TMenuPicture picture{bounds.right - bounds.left, bounds.bottom - bounds.top, {}};
   const WindowDC screen(nullptr);
   BITMAPINFO info{};
@@ -61,8 +69,12 @@ void SavePicture(const TMenuPicture& picture, const std::string& name) {
 
 void MainWindowMenu::SetUp() {
   FrameworkTest::SetUp();
+  // As the program starts: the main window gets its provider, and so its skinned system menu.
+  automaticSkinning = SkinWindowsAutomatically();
   form = application->CreateForm<Tfrmmain>();
   form->Show();
+  ASSERT_TRUE(PumpUntil([this] { return GetActiveWindow() == form->Handle() && SystemMenu() != nullptr; }, 5000))
+      << "the main window is active and skinned";
   form->sPageControl1->SetActivePage(form->sTabSheet2);
   for (const char* part : {"movie.avi.vexl1", "movie.avi.vexl2", "movie.avi.vexl3"}) {
     form->slst1->Items().Add(part);
@@ -77,16 +89,18 @@ void MainWindowMenu::SetUp() {
 void MainWindowMenu::TearDown() {
   form = nullptr;
   FrameworkTest::TearDown();
+  automaticSkinning.Remove();
 }
 
 TsSkinableMenus& MainWindowMenu::Painter() {
   return dynamic_cast<TsSkinableMenus&>(*form->sSkinManager1->MenuPainter());
 }
 
-void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
+void MainWindowMenu::WithMenu(const std::function<void()>& open, std::vector<TMenuStep> steps, bool stepsClose) {
   drawn.clear();
   size_t next = 0;
   int ticks = 0;
+  bool leftOpen = false;
   TOwned<TTimer> driver(new TTimer(nullptr));
   driver->SetInterval(20);
   driver->OnTimer = [&](TObject*) {
@@ -94,6 +108,7 @@ void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
     if (menu == nullptr) return;
     // A menu still open a tick after its last step was not closed by it.
     if (next == steps.size()) {
+      leftOpen = true;
       EndMenu();
     } else if (++ticks > 500) {
       ADD_FAILURE() << "step " << next << " of the menu never completed";
@@ -103,26 +118,136 @@ void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
       ++next;
     }
   };
-  RECT list{};
-  GetWindowRect(form->slst1->Handle(), &list);
-  SendMessageW(form->slst1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->slst1->Handle()),
-               MAKELPARAM((list.left + list.right) / 2, (list.top + list.bottom) / 2));
+  open();
+  PumpUntil([&] { return next == steps.size() && FindThreadWindow(L"#32768") == nullptr; });
   driver->SetEnabled(false);
-  EXPECT_EQ(next, steps.size()) << "the menu closed before its steps were done";
+  EXPECT_EQ(next, steps.size()) << "the menu closed (or never opened) before its steps were done";
+  if (stepsClose) {
+    EXPECT_FALSE(leftOpen) << "the menu stayed open after its last step";
+  }
   // What a closed menu leaves on the screen goes before anyone looks there again.
   PumpUntil([] { return false; }, 50);
 }
 
+void MainWindowMenu::WithContextMenu(std::vector<TMenuStep> steps) {
+  WithMenu(
+      [this] {
+        RECT list{};
+        GetWindowRect(form->slst1->Handle(), &list);
+        SendMessageW(form->slst1->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->slst1->Handle()),
+                     MAKELPARAM((list.left + list.right) / 2, (list.top + list.bottom) / 2));
+      },
+      std::move(steps));
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
+void MainWindowMenu::PressAltSpace() {
+  INPUT keys[] = {KeyInput(VK_MENU, 0), KeyInput(VK_SPACE, 0), KeyInput(VK_SPACE, KEYEVENTF_KEYUP),
+                  KeyInput(VK_MENU, KEYEVENTF_KEYUP)};
+  SendInput(4, keys, sizeof(INPUT));
+}
+
+void MainWindowMenu::WithSystemMenu(bool byKeyboard, std::vector<TMenuStep> steps, bool stepsClose) {
+  WithMenu(
+      [this, byKeyboard] {
+        if (byKeyboard) {
+          PressAltSpace();
+          return;
+        }
+        // Two quick clicks on the same spot of the icon are a double click, which closes the
+        // window: every other click lands a few pixels to the side.
+        const int aside = clicks++ % 2 == 0 ? -4 : 4;
+        RECT bounds{};
+        GetWindowRect(form->Handle(), &bounds);
+        TsSkinProvider& provider = *ProviderOf(*form);
+        const RECT icon = provider.IconRect();
+        SetCursorPos(bounds.left + (icon.left + icon.right) / 2 + aside, bounds.top + (icon.top + icon.bottom) / 2);
+        INPUT click[] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+        SendInput(2, click, sizeof(INPUT));
+      },
+      std::move(steps), stepsClose);
+}
+
 MainWindowMenu::TMenuStep MainWindowMenu::ItemsDrawn() {
-  return [this](HWND) {
+  return ItemsDrawn(*form->pm1->Items());
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::ItemsDrawn(const TMenuItem& items) {
+  return [this, &items](HWND) {
     int visibleNormal = 0;
-    for (int i = 0; i < form->pm1->Items()->Count(); ++i) {
-      TMenuItem* item = form->pm1->Items()->Items(i);
+    for (int i = 0; i < items.Count(); ++i) {
+      TMenuItem* item = items.Items(i);
       if (!item->Visible() || item->IsLine()) continue;
       ++visibleNormal;
       if (std::none_of(drawn.begin(), drawn.end(), [item](const auto& d) { return d.first == item; })) return false;
     }
     return visibleNormal > 0;
+  };
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::Press(WPARAM key) {
+  return [key](HWND menu) {
+    PostMessageW(menu, WM_KEYDOWN, key, 0);
+    return true;
+  };
+}
+
+TsSkinProvider* MainWindowMenu::ProviderOf(TCustomForm& form) {
+  return dynamic_cast<TsSkinProvider*>(reinterpret_cast<TComponent*>(SendSkinCommand(form.Handle(), SMC_GET_PROVIDER)));
+}
+
+TsSystemMenu* MainWindowMenu::SystemMenu() {
+  TsSkinProvider* provider = form != nullptr ? ProviderOf(*form) : nullptr;
+  return provider != nullptr ? provider->SystemMenu() : nullptr;
+}
+
+namespace {
+
+struct TMenuWindowSearch {
+  const TMenuItem* Items;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchMenuWindow(HWND window, LPARAM lParam) {
+  auto& search = *reinterpret_cast<TMenuWindowSearch*>(lParam);
+  if (!IsWindowVisible(window) || ClassNameOf(window) != L"#32768") return TRUE;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+  if (ItemsOfMenu(menu) != search.Items) return TRUE;
+  search.Found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND MainWindowMenu::MenuWindowOf(const TMenuItem& items) {
+  TMenuWindowSearch search{&items, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchMenuWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+MainWindowMenu::TMenuStep MainWindowMenu::DrawnHot(std::function<const TMenuItem*()> item) {
+  return [this, item](HWND) {
+    const TMenuItem* hot = item();
+    return std::any_of(drawn.begin(), drawn.end(),
+                       [hot](const auto& d) { return d.first == hot && (d.second & ODS_SELECTED) != 0; });
   };
 }
 
@@ -132,10 +257,7 @@ std::vector<MainWindowMenu::TMenuStep> MainWindowMenu::Hot(TMenuItem* item, int 
             for (int i = 0; i < downPresses; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
             return true;
           },
-          [this, item](HWND) {
-            return std::any_of(drawn.begin(), drawn.end(),
-                               [item](const auto& d) { return d.first == item && (d.second & ODS_SELECTED) != 0; });
-          },
+          DrawnHot([item] { return item; }),
           // The hot picture reaches the screen before anyone looks.
           [](HWND) { return true; }};
 }

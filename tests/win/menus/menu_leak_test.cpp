@@ -1,5 +1,6 @@
-// Opening and closing the skinned context menu many times leaves no GDI object and no window
-// behind: menu pictures, item pictures, fonts and device contexts all go.
+// Opening and closing the skinned context menu and the skinned system menu many times leaves no
+// GDI object and no window behind: menu pictures, item pictures, fonts and device contexts all go,
+// and so do the system menu's skins submenus, made anew for every showing.
 #include <gtest/gtest.h>
 
 #include "menu_fixture.h"
@@ -18,6 +19,16 @@ TEST_F(MenuLeaks, FiveHundredOpenAndCloseCyclesLeaveTheCountsFlat) {
   WithContextMenu({ItemsDrawn()});
   const TResourceCount before = CountResources();
   for (int i = 0; i < 500 && !HasFailure(); ++i) WithContextMenu({ItemsDrawn()});
+  EXPECT_EQ(CountResources(), before);
+}
+
+TEST_F(MenuLeaks, AHundredSystemMenusOpenedAsAPersonDoesAndClosedWithEscLeaveTheCountsFlat) {
+  const TMenuItem& items = *SystemMenu()->Items();
+  const auto cycle = [&](bool byKeyboard) { WithSystemMenu(byKeyboard, {ItemsDrawn(items), Press(VK_ESCAPE)}, true); };
+  cycle(false);
+  cycle(true);
+  const TResourceCount before = CountResources();
+  for (int i = 0; i < 100 && !HasFailure(); ++i) cycle(i % 2 == 0);
   EXPECT_EQ(CountResources(), before);
 }
 

@@ -87,6 +87,8 @@ TEST_F(MenuMeasuring, ItemsAskForTheirTextGlyphRoomMarginsAndExtraLine) {
   TMenuItem* first = Add(menu, "First", "Select all");
   TMenuItem* line = Add(menu, "Line", "-");
   TMenuItem* heading = Add(menu, "Heading", "-Options-");
+  TMenuItem* nextColumn = Add(menu, "NextColumn", "Next column");
+  nextColumn->SetBreak(true);
   auto* skinMenu = new TPopupMenu(form);
   TMenuItem* skinSelect = Add(skinMenu, "SkinSelectItem", "Tidewater");
   const int h = font.LetterHeight();
@@ -105,6 +107,10 @@ TEST_F(MenuMeasuring, ItemsAskForTheirTextGlyphRoomMarginsAndExtraLine) {
        first,
        true,
        {font.TextWidth(L"Select all") + 47 + 32, std::max(text, 16) + 6}},
+      {"an item of the next column, which the extra line does not reach",
+       nextColumn,
+       true,
+       {font.TextWidth(L"Next column") + 47, std::max(text, 16) + 6}},
       {"the skin selection menu, which has no extra line",
        skinSelect,
        true,

@@ -123,6 +123,28 @@ TEST_F(MenuState_, TheExtraLineGlyphServesOneMenuOnly) {
   support.UseExtraLine = false;
 }
 
+TEST_F(MenuState_, AMenuWhoseWindowIsNotKnownIsEstimatedColumnByColumn) {
+  TPopupMenu* menu = Menu({"One", "A longer caption", "Two", "Three"});
+  TMenuItem& items = *menu->Items();
+  items.Items(2)->SetBreak(true);
+  int width[4] = {}, height[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    MEASUREITEMSTRUCT measure{};
+    Painter().MeasureItem(*items.Items(i), measure);
+    width[i] = static_cast<int>(measure.itemWidth);
+    height[i] = static_cast<int>(measure.itemHeight);
+  }
+  DrawOffScreen(items.Items(0));
+  ASSERT_NE(MenuState().MenuPicture, nullptr);
+  // Each column as wide as its widest item and the 12 pixels the system adds, 4 between the
+  // columns, the frame around them; as high as the taller column.
+  const int frame = 2 * Painter().BorderWidth;
+  EXPECT_EQ(MenuState().MenuPicture->Width(),
+            std::max(width[0], width[1]) + 12 + 4 + std::max(width[2], width[3]) + 12 + frame);
+  EXPECT_EQ(MenuState().MenuPicture->Height(), std::max(height[0] + height[1], height[2] + height[3]) + frame);
+  QueuedShapeRequests();
+}
+
 TEST_F(MenuState_, ARequestForAMenuThatIsGoneShapesNothing) {
   TPopupMenu* menu = Menu({"One", "Two"});
   DrawOffScreen(menu->Items()->Items(0));
