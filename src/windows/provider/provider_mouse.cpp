@@ -4,6 +4,7 @@
 
 #include "skin/manager/skin_manager_win32.h"
 #include "windows/provider/frame_geometry.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
@@ -41,10 +42,7 @@ int TsSkinProvider::TitleHitTest(POINT screen) {
   if (at.y >= top && at.y <= top + height) {
     const RECT icon = IconRect();
     if (!IsRectEmpty(&icon) && at.x >= icon.left && at.x <= icon.right) return HTSYSMENU;
-    for (const TacCaptionButton& button : CaptionButtons()) {
-      if (button.MaskIndex < 0 && button.HitCode < kTitleButtonHitBase) continue;
-      if (at.x >= button.Rect.Left && at.x < button.Rect.Right) return button.Enabled ? button.HitCode : HTCAPTION;
-    }
+    if (const int hit = CaptionButtonAt(CaptionButtons(), at.x); hit != HTNOWHERE) return hit;
   }
   TRect grip{};
   if (GripCell(grip) && at.x >= grip.Left && at.y >= grip.Top) return HTBOTTOMRIGHT;
