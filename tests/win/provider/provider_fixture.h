@@ -12,6 +12,7 @@
 #include "framework_test_support.h"
 #include "paint/shared_slots.h"
 #include "skin/manager/skin_manager_win32.h"
+#include "windows/provider/title_buttons.h"
 
 namespace sundrel {
 class TsSkinProvider;
@@ -32,6 +33,11 @@ TScreenShot CaptureScreen(const RECT& area);
 TScreenShot SettledCapture(HWND window);
 // Saves the capture as a PNG file in the folder that SUNDREL_SCREENSHOTS names (nothing without one).
 void SaveScreenshot(const TScreenShot& shot, const std::string& name);
+
+// Compares the caption button on the screen with the state's cell of its image wherever the cell
+// is (nearly) opaque: there the screen must show the skin's own pixel, whatever lies behind.
+// Answers how many pixels were compared.
+int ExpectGlyphCell(const TsSkinManager& manager, HWND window, const TacCaptionButton& button, int state);
 
 bool AnswersSkinned(HWND window);
 // The skin provider that answers for the form's window, or nullptr.
