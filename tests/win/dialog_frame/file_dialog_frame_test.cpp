@@ -133,20 +133,23 @@ TEST_F(FileDialogFrame, TheSaveDialogsOverwritePromptStaysNative) {
   const bool chosen = RunSkinned(dialog, [&](HWND window) {
     FileList(window);
     SaveScreenshot(SettledCapture(window), "save-dialog-skinned.png");
-    PostMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
-    HWND prompt = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
+    // The prompt runs a loop of its own: a watch of its own answers it from there.
+    const auto otherDialog = [window]() -> HWND {
       for (HWND found : ThreadDialogs()) {
-        if (found != window) prompt = found;
+        if (found != window) return found;
       }
-      return prompt != nullptr;
-    })) << "the save dialog asks before replacing the file";
-    PumpUntil([] { return false; }, 200);
-    EXPECT_FALSE(AnswersSkinned(prompt));
-    EXPECT_NE(GetWindowLongW(prompt, GWL_STYLE) & WS_SYSMENU, 0) << "the system's frame";
-    EXPECT_TRUE(AnswersSkinned(window)) << "while the save dialog stays skinned";
-    PostMessageW(GetDlgItem(prompt, IDNO), BM_CLICK, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(prompt) || !IsWindowVisible(prompt); }));
+      return nullptr;
+    };
+    WindowWatch prompt(otherDialog, [&](HWND box) {
+      PumpUntil([] { return false; }, 200);
+      EXPECT_FALSE(AnswersSkinned(box));
+      EXPECT_NE(GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU, 0) << "the system's frame";
+      EXPECT_TRUE(AnswersSkinned(window)) << "while the save dialog stays skinned";
+      PostMessageW(GetDlgItem(box, IDNO), BM_CLICK, 0, 0);
+    });
+    PostMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return prompt.Seen() && otherDialog() == nullptr; }))
+        << "the save dialog asks before replacing the file";
     Cancel(window);
   });
   EXPECT_FALSE(chosen);
