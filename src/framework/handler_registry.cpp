@@ -55,9 +55,13 @@ void TAutoHandlers::Make(HWND window, THandlerMoment moment) {
 }
 
 void TAutoHandlers::WindowDestroying(HWND) {
-  std::erase_if(handlers_, [](const std::unique_ptr<TWindowHandler>& handler) {
-    return !handler->Attached() && !handler->Busy();
-  });
+  // Freeing a handler may destroy a window of its own (a menu's utility window), which brings the
+  // hook back here: the list is whole again before anything is freed.
+  std::vector<std::unique_ptr<TWindowHandler>> gone;
+  for (std::unique_ptr<TWindowHandler>& handler : handlers_) {
+    if (!handler->Attached() && !handler->Busy()) gone.push_back(std::move(handler));
+  }
+  std::erase(handlers_, nullptr);
 }
 
 }  // namespace sundrel

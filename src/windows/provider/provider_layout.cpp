@@ -2,16 +2,10 @@
 // painted and hit-tested.
 #include "skin/manager/skin_manager_win32.h"
 #include "windows/provider/frame_geometry.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
-
-namespace {
-
-// The size buttons take when the skin has no image for them.
-constexpr int kMissingButtonSide = 21;
-
-}  // namespace
 
 RECT TsSkinProvider::IconRect() {
   const bool bordered = form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable;
@@ -26,51 +20,33 @@ RECT TsSkinProvider::IconRect() {
 }
 
 std::vector<TacCaptionButton> TsSkinProvider::CaptionButtons() {
-  std::vector<TacCaptionButton> buttons;
   const TsSkinManager* manager = SkinManager();
   const int title = TitleHeight(*form_);
-  if (manager == nullptr || title == 0 || !form_->HandleAllocated()) return buttons;
-  const int space = manager->SkinData().BISpace;
-  const auto cellOf = [manager](int mask) {
-    const TSize cell = manager->GetMaskCellSize(mask);
-    return manager->IsValidMaskIndex(mask) ? cell : TSize{kMissingButtonSide, kMissingButtonSide};
-  };
-  const int height = cellOf(closeMask_).cy;
-  const int top = (title + FrameHeight(*form_) - height) / 2 + (height < 16 ? 2 : 0);
-  int right = WindowSize(form_->Handle()).cx - FrameWidth(*form_) - space;
-  const auto place = [&](int hitCode, int mask, bool enabled) {
-    const int width = cellOf(mask).cx;
-    buttons.push_back(TacCaptionButton{hitCode, manager->IsValidMaskIndex(mask) ? mask : -1, enabled,
-                                       TRect{right - width, top, right, top + height}});
-    right -= width + space;
-  };
+  if (manager == nullptr || title == 0 || !form_->HandleAllocated()) return {};
+  std::vector<TacButtonSlot> slots;
   if ((form_->BorderIcons() & biSystemMenu) != 0) {
     const HWND window = form_->Handle();
-    place(HTCLOSE, closeMask_, true);
+    slots.push_back({HTCLOSE, closeMask_, true});
     if (systemMenu_->ItemMaximize->Visible()) {
       const bool maximized = IsZoomed(window) != FALSE;
-      place(HTMAXBUTTON, maximized ? restoreMask_ : maximizeMask_,
-            maximized ? systemMenu_->ItemRestore->Enabled() : systemMenu_->ItemMaximize->Enabled());
+      slots.push_back({HTMAXBUTTON, maximized ? restoreMask_ : maximizeMask_,
+                       maximized ? systemMenu_->ItemRestore->Enabled() : systemMenu_->ItemMaximize->Enabled()});
     }
     if (systemMenu_->ItemMinimize->Visible()) {
-      place(HTMINBUTTON, IsIconic(window) ? restoreMask_ : minimizeMask_, systemMenu_->ItemMinimize->Enabled());
+      slots.push_back(
+          {HTMINBUTTON, IsIconic(window) ? restoreMask_ : minimizeMask_, systemMenu_->ItemMinimize->Enabled()});
     }
   }
+  // A title button is drawn and hit without a skin image too: its glyph shows it.
   for (int i = 0; i < titleButtons_.Count(); ++i) {
-    const TsTitleButton& button = titleButtons_.Items(i);
-    const int width = cellOf(button.MaskIndex).cx;
-    // A title button is drawn and hit without a skin image too: its glyph shows it.
-    buttons.push_back(TacCaptionButton{kTitleButtonHitBase + i, button.MaskIndex, button.Enabled,
-                                       TRect{right - width, top, right, top + height}});
-    right -= width + space;
+    slots.push_back({kTitleButtonHitBase + i, titleButtons_.Items(i).MaskIndex, titleButtons_.Items(i).Enabled});
   }
-  return buttons;
+  return LayoutCaptionButtons(*manager, slots, WindowSize(form_->Handle()).cx, FrameWidth(*form_), FrameHeight(*form_),
+                              title);
 }
 
 int TsSkinProvider::ButtonsWidth() {
-  const std::vector<TacCaptionButton> buttons = CaptionButtons();
-  if (buttons.empty()) return 0;
-  return WindowSize(form_->Handle()).cx - buttons.back().Rect.Left;
+  return CaptionButtonsWidth(CaptionButtons(), WindowSize(form_->Handle()).cx);
 }
 
 bool TsSkinProvider::GripCell(TRect& cell) {

@@ -4,6 +4,7 @@
 
 #include "skin/manager/skin_manager_win32.h"
 #include "windows/provider/frame_geometry.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
@@ -41,10 +42,7 @@ int TsSkinProvider::TitleHitTest(POINT screen) {
   if (at.y >= top && at.y <= top + height) {
     const RECT icon = IconRect();
     if (!IsRectEmpty(&icon) && at.x >= icon.left && at.x <= icon.right) return HTSYSMENU;
-    for (const TacCaptionButton& button : CaptionButtons()) {
-      if (button.MaskIndex < 0 && button.HitCode < kTitleButtonHitBase) continue;
-      if (at.x >= button.Rect.Left && at.x < button.Rect.Right) return button.Enabled ? button.HitCode : HTCAPTION;
-    }
+    if (const int hit = CaptionButtonAt(CaptionButtons(), at.x); hit != HTNOWHERE) return hit;
   }
   TRect grip{};
   if (GripCell(grip) && at.x >= grip.Left && at.y >= grip.Top) return HTBOTTOMRIGHT;
@@ -136,11 +134,7 @@ void TsSkinProvider::ShowSystemMenu(int x, int y) {
   TsSkinManager* manager = SkinManager();
   if (makeSkinMenu_) systemMenu_->UpdateSkinItems(manager);
   systemMenu_->UpdateItems();
-  // The menu may have been made after the application's menus were last wired: the painter takes
-  // it now, so that it opens skinned like every other popup menu.
-  if (manager != nullptr && manager->SkinnedPopups() && manager->MenuPainter() != nullptr) {
-    manager->MenuPainter()->InitPopupMenu(*systemMenu_, true);
-  }
+  HandSystemMenuToPainter(manager, *systemMenu_);
   systemMenu_->SetPopupComponent(form_);
   systemMenu_->Popup(x, y);
 }

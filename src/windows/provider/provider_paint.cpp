@@ -4,13 +4,11 @@
 #include "controls/section_paint_win32.h"
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
-#include "paint/key_region_win32.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin/mask/corner_holes.h"
 #include "skin/mask/mask_glyph.h"
-#include "skin/mask/mask_rect.h"
 #include "skin/section/control_picture.h"
 #include "windows/provider/frame_geometry.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_skin_provider.h"
 
 namespace sundrel {
@@ -18,7 +16,6 @@ namespace sundrel {
 namespace {
 
 constexpr const char* kTitleSection = "FORMTITLE";
-constexpr int kFadedGlyph = 2;
 
 std::string TitleSectionOf(const std::string& titleSkin) {
   return titleSkin.empty() ? kTitleSection : titleSkin;
@@ -76,17 +73,10 @@ void TsSkinProvider::PaintWindowImage() {
                       {PixelsOfDibSection(cache.Handle()), TRect{0, 0, size.cx, size.cy}, {}, state, {}}, true, false);
   PaintGrip(cache);
   if (title > 0) {
-    const std::string titleSection = TitleSectionOf(titleSkin_);
-    const int titleIndex = manager->GetSkinIndex(titleSection);
-    const TRect band{0, 0, size.cx, title + frameHeight};
-    PaintSection(skin, {titleIndex, titleSection}, {PixelsOfDibSection(cache.Handle()), band, {}, state, {}}, true);
+    PaintTitleBand(cache, *manager,
+                   {TitleSectionOf(titleSkin_), skinData_.SkinIndex, skinData_.SkinSection(), title + frameHeight,
+                    ButtonsWidth(), state});
     PaintTitleIcon(cache);
-    const int bar = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "TITLEBAR");
-    if (manager->IsValidMaskIndex(bar)) {
-      const int width = 2 * manager->MaskWidthLeft(bar) + ButtonsWidth();
-      DrawMaskRect(PixelsOfDibSection(cache.Handle()), TRect{size.cx - width, 0, size.cx, band.Bottom}, true, {},
-                   skin.Masks()[static_cast<size_t>(bar)], &skin.MasterBitmap(), state, false);
-    }
     PaintTitleButtons(cache);
     PaintCaptionText(cache);
   }
@@ -117,14 +107,10 @@ void TsSkinProvider::PaintTitleIcon(TBitmap& cache) {
 }
 
 void TsSkinProvider::PaintTitleButtons(TBitmap& cache) {
-  const SkinModel& skin = SkinManager()->Skin();
-  for (const TacCaptionButton& button : CaptionButtons()) {
-    const int mode = active_ && button.Enabled ? kGlyphNormal : kFadedGlyph;
-    if (button.MaskIndex >= 0) {
-      DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{button.Rect.Left, button.Rect.Top},
-                    ButtonState(button.HitCode), skin.Masks()[static_cast<size_t>(button.MaskIndex)],
-                    &skin.MasterBitmap(), mode);
-    }
+  const std::vector<TacCaptionButton> buttons = CaptionButtons();
+  PaintCaptionButtons(
+      cache, *SkinManager(), buttons, [this](int hitCode) { return ButtonState(hitCode); }, active_);
+  for (const TacCaptionButton& button : buttons) {
     TsTitleButton* titleButton = TitleButtonOf(button.HitCode);
     if (titleButton == nullptr || titleButton->Glyph.Handle() == nullptr) continue;
     TBitmap& glyph = titleButton->Glyph;
@@ -166,27 +152,7 @@ void TsSkinProvider::CopyFrameToWindow() {
   EnsurePicture();
   TBitmap& cache = *skinData_.CacheBmp();
   if (cache.Handle() == nullptr) return;
-  const POINT offset = ClientOffset(window);
-  RECT client{};
-  GetClientRect(window, &client);
-  const int width = cache.Width();
-  const int height = cache.Height();
-  const int side = FrameWidth(*form_);
-  const int bottom = FrameHeight(*form_);
-  const int clientBottom = offset.y + client.bottom;
-  const RECT bands[] = {
-      {0, 0, width, offset.y},
-      {0, offset.y, side, clientBottom},
-      {width - side, offset.y, width, clientBottom},
-      {0, height - bottom, width, height},
-  };
-  WholeWindowDC dc(window);
-  const HDC source = cache.Canvas().Handle();
-  for (const RECT& band : bands) {
-    if (band.right <= band.left || band.bottom <= band.top) continue;
-    BitBlt(dc.get(), band.left, band.top, band.right - band.left, band.bottom - band.top, source, band.left, band.top,
-           SRCCOPY);
-  }
+  CopyFrameStrips(window, cache, FrameWidth(*form_), FrameHeight(*form_));
   // A frame paint that rebuilt the picture (activation, a new caption) is followed by no paint of
   // the client: children that waited for the picture would wait on.
   ReleaseWaitingChildren();
@@ -223,22 +189,8 @@ void TsSkinProvider::UpdateRegion() {
   regionDirty_ = false;
   const HWND window = form_->Handle();
   if (form_->Parent() != nullptr || TitleHeight(*form_) == 0 || IsIconic(window)) return;
-  const TsSkinManager* manager = SkinManager();
-  const SkinModel& skin = manager->Skin();
-  const SIZE size = WindowSize(window);
-  std::vector<TRect> holes;
-  const auto collect = [&](int mask, bool withBottom) {
-    if (!manager->IsValidMaskIndex(mask)) return;
-    const TsMaskData& data = skin.Masks()[static_cast<size_t>(mask)];
-    CollectCornerHoles(holes, size.cx, data, &skin.MasterBitmap(), false, 0);
-    if (withBottom) {
-      CollectCornerHoles(holes, size.cx, data, &skin.MasterBitmap(), true, size.cy - manager->MaskWidthBottom(mask));
-    }
-  };
-  collect(skinData_.BorderIndex, true);
-  const std::string titleSection = TitleSectionOf(titleSkin_);
-  collect(manager->GetMaskIndex(manager->GetSkinIndex(titleSection), titleSection, "BORDERSMASK"), false);
-  UniqueRegion region = RegionWithout(size.cx, size.cy, holes);
+  UniqueRegion region =
+      FrameRegion(*SkinManager(), WindowSize(window), skinData_.BorderIndex, TitleSectionOf(titleSkin_));
   // The system owns the region from here on.
   if (SetWindowRgn(window, region.get(), IsWindowVisible(window))) region.release();
 }

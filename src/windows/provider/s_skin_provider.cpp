@@ -9,6 +9,7 @@
 #include "skin/manager/skin_manager_win32.h"
 #include "skin/model/skin_model.h"
 #include "windows/provider/frame_geometry.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/title_cover.h"
 
 namespace sundrel {
@@ -133,29 +134,14 @@ void TsSkinProvider::UpdateIconIndexes() {
   const TsSkinManager* manager = SkinManager();
   closeMask_ = maximizeMask_ = minimizeMask_ = restoreMask_ = titleButtonMask_ = -1;
   if (manager == nullptr || manager->GetSkinIndex("GLOBALINFO") < 0) return;
-  const auto global = [manager](const char* name) { return manager->GetMaskIndexDirect("GLOBALINFO", name); };
-  if (global("BICONCLOSE") < 0) {
-    const auto own = [&](const char* name) { return manager->GetMaskIndex(skinData_.SkinIndex, kFormSection, name); };
-    closeMask_ = own("BICONCLOSE");
-    maximizeMask_ = own("BICONMAX");
-    minimizeMask_ = own("BICONMIN");
-  } else {
-    const bool bigSet =
-        (form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable) && !IsToolWindow(*form_);
-    if (!bigSet) {
-      closeMask_ = global("SICONCLOSE");
-      maximizeMask_ = global("SICONMAX");
-      minimizeMask_ = global("SICONMIN");
-    }
-    if (bigSet || closeMask_ < 0) {
-      closeMask_ = global("BICONCLOSE");
-      maximizeMask_ = global("BICONMAX");
-      minimizeMask_ = global("BICONMIN");
-    }
-  }
-  restoreMask_ = global("BICONNORM");
-  if (restoreMask_ < 0) restoreMask_ = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "BICONNORM");
-  titleButtonMask_ = global("TITLEBUTTON");
+  const bool fullCaption =
+      (form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable) && !IsToolWindow(*form_);
+  const TacButtonMasks masks = CaptionButtonMasks(*manager, skinData_.SkinIndex, skinData_.SkinSection(), fullCaption);
+  closeMask_ = masks.Close;
+  maximizeMask_ = masks.Maximize;
+  minimizeMask_ = masks.Minimize;
+  restoreMask_ = masks.Restore;
+  titleButtonMask_ = manager->GetMaskIndexDirect("GLOBALINFO", "TITLEBUTTON");
   if (titleButtonMask_ < 0) {
     titleButtonMask_ = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "TITLEBUTTON");
   }

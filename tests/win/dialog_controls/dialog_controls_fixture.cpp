@@ -12,8 +12,6 @@ namespace sundrel::testing {
 
 namespace {
 
-constexpr int kFileNameComboId = 0x47C;  // the explorer dialog's name box
-
 BOOL CALLBACK CollectChild(HWND child, LPARAM found) {
   reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
   return TRUE;
@@ -61,20 +59,6 @@ bool DialogControlsTest::RunSkinned(TOpenDialog& dialog, const std::function<voi
   EXPECT_TRUE(watch.Seen());
   handlers.clear();
   return chosen;
-}
-
-HWND DialogControlsTest::NameBox(HWND dialog) {
-  HWND comboEx = GetDlgItem(dialog, kFileNameComboId);
-  HWND combo = FindWindowExW(comboEx, nullptr, L"ComboBox", nullptr);
-  return FindWindowExW(combo != nullptr ? combo : comboEx, nullptr, L"Edit", nullptr);
-}
-
-HWND DialogControlsTest::FindDescendant(HWND window, const wchar_t* className) {
-  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassNameOf(child) == className) return child;
-    if (HWND inner = FindDescendant(child, className)) return inner;
-  }
-  return nullptr;
 }
 
 std::string DialogControlsTest::InFolder(const char* name) const {

@@ -27,9 +27,6 @@ class DialogControlsTest : public FrameworkTest {
   // Every descendant of the window that gets a handler gets it.
   void SkinChildren(HWND dialog);
 
-  static HWND NameBox(HWND dialog);
-  // The first descendant of the class, or none.
-  static HWND FindDescendant(HWND window, const wchar_t* className);
   std::string InFolder(const char* name) const;
 
   FreshSlots fresh;

@@ -16,9 +16,8 @@ namespace sundrel {
 namespace {
 
 using sundrel::testing::FindThreadWindow;
+using sundrel::testing::NameBox;
 using sundrel::testing::WindowWatch;
-
-constexpr int kFileNameComboId = 0x47C;  // the explorer dialog's name box
 
 class FileDialogs : public sundrel::testing::FrameworkTest {
  protected:
@@ -36,12 +35,6 @@ class FileDialogs : public sundrel::testing::FrameworkTest {
     // The dialog makes the folder it ends in the current one, which keeps it from going.
     std::filesystem::current_path(folder.parent_path());
     std::filesystem::remove_all(folder);
-  }
-
-  static HWND NameBox(HWND dialog) {
-    HWND comboEx = GetDlgItem(dialog, kFileNameComboId);
-    HWND combo = FindWindowExW(comboEx, nullptr, L"ComboBox", nullptr);
-    return FindWindowExW(combo != nullptr ? combo : comboEx, nullptr, L"Edit", nullptr);
   }
 
   // Types the names into the dialog once it shows and presses the button.
@@ -68,7 +61,8 @@ TEST_F(FileDialogs, SeveralFilesChosenTogetherComeBackAsFullPathsTheFirstAsTheFi
   ASSERT_EQ(dialog.Files().Count(), 3);
   std::vector<std::string> files = dialog.Files().ToVector();
   std::sort(files.begin(), files.end());  // the order is the system dialog's own
-  EXPECT_EQ(files, (std::vector<std::string>{InFolder("movie.vexl1"), InFolder("movie.vexl2"), InFolder("movie.vexl3")}));
+  EXPECT_EQ(files,
+            (std::vector<std::string>{InFolder("movie.vexl1"), InFolder("movie.vexl2"), InFolder("movie.vexl3")}));
   EXPECT_EQ(dialog.FileName(), dialog.Files()[0]);
 }
 

@@ -71,6 +71,21 @@ std::wstring ClassNameOf(HWND window) {
   return name;
 }
 
+HWND FindDescendant(HWND window, const wchar_t* className) {
+  for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassNameOf(child) == className) return child;
+    if (HWND inner = FindDescendant(child, className)) return inner;
+  }
+  return nullptr;
+}
+
+HWND NameBox(HWND fileDialog) {
+  constexpr int kFileNameComboId = 0x47C;  // the combo box that holds the name box
+  HWND comboEx = GetDlgItem(fileDialog, kFileNameComboId);
+  HWND combo = FindWindowExW(comboEx, nullptr, L"ComboBox", nullptr);
+  return FindWindowExW(combo != nullptr ? combo : comboEx, nullptr, L"Edit", nullptr);
+}
+
 std::string WindowTextOf(HWND window) {
   wchar_t text[1024] = L"";
   GetWindowTextW(window, text, 1024);

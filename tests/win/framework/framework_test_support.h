@@ -32,6 +32,10 @@ TScreenShot SettledCapture(const RECT& area);
 // A visible top-level window of this thread with the class (and caption, when given).
 HWND FindThreadWindow(const std::wstring& className, const std::wstring& caption = L"");
 std::wstring ClassNameOf(HWND window);
+// The first descendant of the class, depth first, or none.
+HWND FindDescendant(HWND window, const wchar_t* className);
+// The edit field of the explorer-style file dialog's name box.
+HWND NameBox(HWND fileDialog);
 std::string WindowTextOf(HWND window);
 std::string ClipboardText();
 

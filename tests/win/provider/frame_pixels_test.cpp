@@ -33,37 +33,8 @@ LPARAM ScreenParam(HWND window, int x, int y) {
 
 class FramePixels : public ProviderTest {
  protected:
-  // Compares the button on the screen with the state's cell of its image wherever the cell is
-  // (nearly) opaque: there the screen must show the skin's own pixel, whatever lies behind. Answers
-  // how many pixels were compared.
   int ExpectGlyphCell(HWND window, const TacCaptionButton& button, int state) {
-    const SkinModel& skin = Manager()->Skin();
-    const TsMaskData& mask = skin.Masks()[static_cast<size_t>(button.MaskIndex)];
-    const TRect cell = StateCellRect(mask, state);
-    const TRect maskCell = StateMaskRect(mask, state);
-    const TacMemBitmap& master = skin.MasterBitmap();
-    const testing::TScreenShot shot = SettledCapture(window);
-    constexpr int kNearlyOpaque = 24;
-    int compared = 0;
-    int wrong = 0;
-    for (int y = 0; y < cell.Height(); ++y) {
-      for (int x = 0; x < cell.Width(); ++x) {
-        const TColor pixel = master.Pixel(cell.Left + x, cell.Top + y);
-        if (pixel == clFuchsia || Strongest(master.Pixel(maskCell.Left + x, maskCell.Top + y)) > kNearlyOpaque)
-          continue;
-        ++compared;
-        const COLORREF seen = shot.At(shot.Area.left + button.Rect.Left + x, shot.Area.top + button.Rect.Top + y);
-        if (Strongest(Difference(seen, static_cast<COLORREF>(pixel))) > kNearlyOpaque) ++wrong;
-      }
-    }
-    EXPECT_EQ(wrong, 0) << "of " << compared << " opaque pixels";
-    return compared;
-  }
-
-  static int Strongest(COLORREF c) { return std::max({GetRValue(c), GetGValue(c), GetBValue(c)}); }
-  static COLORREF Difference(COLORREF a, COLORREF b) {
-    return RGB(std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
-               std::abs(GetBValue(a) - GetBValue(b)));
+    return testing::ExpectGlyphCell(*Manager(), window, button, state);
   }
 };
 

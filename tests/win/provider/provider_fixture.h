@@ -12,6 +12,7 @@
 #include "framework_test_support.h"
 #include "paint/shared_slots.h"
 #include "skin/manager/skin_manager_win32.h"
+#include "windows/provider/title_buttons.h"
 
 namespace sundrel {
 class TsSkinProvider;
@@ -21,6 +22,11 @@ namespace sundrel::testing {
 
 // The window's rectangle on the screen once it has settled.
 TScreenShot SettledCapture(HWND window);
+
+// Compares the caption button on the screen with the state's cell of its image wherever the cell
+// is (nearly) opaque: there the screen must show the skin's own pixel, whatever lies behind.
+// Answers how many pixels were compared.
+int ExpectGlyphCell(const TsSkinManager& manager, HWND window, const TacCaptionButton& button, int state);
 
 bool AnswersSkinned(HWND window);
 // The skin provider that answers for the form's window, or nullptr.
