@@ -27,12 +27,27 @@ void TacIconWnd::PaintContent() {
   if (icon != nullptr && cache != nullptr) DrawIcon(cache->Canvas().Handle(), 0, 0, icon);
 }
 
-void TacStaticWnd::Paint(HDC given) {
+namespace {
+
+// Where the picture of the dialog-marking static lies; the skin goes around it.
+constexpr RECT kNativePicture{30, 6, 120, 41};
+
+}  // namespace
+
+void TacStaticWnd::Paint(HDC given, const TPassOn& passOn) {
   UpdateGeometry();
   SkinData()->BGChanged = true;
   SendSkinCommand(Window(), SMC_PREPARE_CACHE);
   PaintContent();
-  ShowCache(*this, given);
+  if (!KeepsNativePicture) {
+    ShowCache(*this, given);
+    return;
+  }
+  ShowCache(*this, given, 0, [&](HDC dc) {
+    TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT, 0};
+    passOn(print);
+    ExcludeClipRect(dc, kNativePicture.left, kNativePicture.top, kNativePicture.right, kNativePicture.bottom);
+  });
 }
 
 void TacStaticWnd::WndProc(TMessage& message, const TPassOn& passOn) {
@@ -67,7 +82,7 @@ void TacStaticWnd::WndProc(TMessage& message, const TPassOn& passOn) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
       if (!IsWindowVisible(window) || PaintsItself()) break;
-      Paint(reinterpret_cast<HDC>(message.WParam));
+      Paint(reinterpret_cast<HDC>(message.WParam), passOn);
       return;
     default:
       break;

@@ -12,6 +12,10 @@ class TacStaticWnd : public TacMainWnd {
  public:
   using TacMainWnd::TacMainWnd;
 
+  // The picture static that marks one kind of system dialog: its own picture stays visible in
+  // the middle, and the skin is painted only around it.
+  bool KeepsNativePicture = false;
+
  protected:
   void WndProc(TMessage& message, const TPassOn& passOn) override;
   // What lies on the background in the cache.
@@ -20,7 +24,7 @@ class TacStaticWnd : public TacMainWnd {
   virtual bool PaintsItself() const { return false; }
 
  private:
-  void Paint(HDC given);
+  void Paint(HDC given, const TPassOn& passOn);
   // The system's message font, made once and kept: a font made for every paint would pile up.
   TFont messageFont_;
   bool messageFontRead_ = false;

@@ -87,8 +87,11 @@ std::unique_ptr<TacMainWnd> NewHandler(HWND child, const TDialogChildChoice& cho
   TsSkinManager* manager = DefaultManager();
   const std::string& section = choice.Section;
   switch (choice.Kind) {
-    case Static:
-      return std::make_unique<TacStaticWnd>(child, section, manager, nullptr);
+    case Static: {
+      auto text = std::make_unique<TacStaticWnd>(child, section, manager, nullptr);
+      text->KeepsNativePicture = choice.DialogMode == 2;
+      return text;
+    }
     case Icon:
       return std::make_unique<TacIconWnd>(child, section, manager, nullptr);
     case Link:

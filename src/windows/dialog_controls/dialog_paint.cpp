@@ -102,15 +102,30 @@ void CopyCacheToDC(const TacMainWnd& handler, HDC dc, int x) {
   BitBlt(dc, x, 0, cache->Width() - x, cache->Height(), cache->Canvas().Handle(), x, 0, SRCCOPY);
 }
 
-void ShowCache(const TacMainWnd& handler, HDC given, int x) {
+namespace {
+
+void CopyCacheAfter(const TacMainWnd& handler, HDC dc, int x, const std::function<void(HDC)>& beforeCopy) {
+  if (!beforeCopy) {
+    CopyCacheToDC(handler, dc, x);
+    return;
+  }
+  const int saved = SaveDC(dc);
+  beforeCopy(dc);
+  CopyCacheToDC(handler, dc, x);
+  RestoreDC(dc, saved);
+}
+
+}  // namespace
+
+void ShowCache(const TacMainWnd& handler, HDC given, int x, const std::function<void(HDC)>& beforeCopy) {
   if (given != nullptr) {
-    CopyCacheToDC(handler, given, x);
+    CopyCacheAfter(handler, given, x, beforeCopy);
     return;
   }
   // The paint's own context is clipped to what was invalid; a paint asked for directly has none.
   const PaintScope paint(handler.Window());
   const WindowDC dc(handler.Window());
-  CopyCacheToDC(handler, dc.get(), x);
+  CopyCacheAfter(handler, dc.get(), x, beforeCopy);
 }
 
 std::unique_ptr<TsCommonData> PartSkinData(const TsSkinManager* manager, std::string_view section) {

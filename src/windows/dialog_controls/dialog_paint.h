@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -40,8 +41,9 @@ void PaintDisabledWhenNeeded(TacMainWnd& handler);
 void CopyCacheToDC(const TacMainWnd& handler, HDC dc, int x = 0);
 
 // The cache shown: on the context that came with the paint message, else on the window, with
-// the paint ended either way.
-void ShowCache(const TacMainWnd& handler, HDC given, int x = 0);
+// the paint ended either way. `beforeCopy`, when given, works on the context first (its clipping
+// is put back afterwards).
+void ShowCache(const TacMainWnd& handler, HDC given, int x = 0, const std::function<void(HDC)>& beforeCopy = {});
 
 // Skin data without an owner for painting a part of a control (a column, a toolbar button) from
 // the named section of the manager's skin.

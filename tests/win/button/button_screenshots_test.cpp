@@ -5,8 +5,7 @@
 #include <string>
 
 #include "button_fixture.h"
-#include "png/png_writer.h"
-#include "screenshot_folder.h"
+#include "screen_capture.h"
 
 namespace sundrel {
 namespace {
@@ -19,19 +18,9 @@ class ButtonScreenshots : public ButtonTest {
  protected:
   // The screen around the button, scaled up three times so that its corners can be seen.
   void Save(const std::string& name) {
-    const std::string folder = ScreenshotFolder();
-    if (folder.empty()) return;
     const POINT origin = ScreenPoint(-kMargin, -kMargin);
-    const int width = kWidth + 2 * kMargin, height = kHeight + 2 * kMargin, scale = 3;
-    const WindowDC screen(nullptr);
-    std::vector<uint8_t> rgb;
-    for (int y = 0; y < height * scale; ++y) {
-      for (int x = 0; x < width * scale; ++x) {
-        const COLORREF pixel = GetPixel(screen.get(), origin.x + x / scale, origin.y + y / scale);
-        rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
-      }
-    }
-    WritePng(folder + name, width * scale, height * scale, rgb);
+    const RECT area{origin.x, origin.y, origin.x + kWidth + 2 * kMargin, origin.y + kHeight + 2 * kMargin};
+    SaveScreenshot(CaptureScreen(area), name, 3);
   }
 };
 

@@ -1,6 +1,5 @@
 // What painting the skinned controls leaves behind: fonts, device contexts and brushes are given
-// back, every paint is ended (nothing stays invalid), and the open dialog opened and cancelled
-// many times with its controls skinned leaves the GDI objects and windows as they were.
+// back, and every paint is ended (nothing stays invalid).
 #include <gtest/gtest.h>
 
 #include "controls/s_common_data.h"
@@ -79,22 +78,6 @@ TEST_F(ControlPaintLeaks, TheListColoursOfAComboBoxComeWithOneBrush) {
   const int edit = manager->GetSkinIndex("EDIT");
   ASSERT_GE(edit, 0);
   EXPECT_EQ(GetBkColor(dc.get()), ColorRefOf(manager->Skin().Sections()[static_cast<size_t>(edit)].Color));
-}
-
-TEST_F(ControlPaintLeaks, OpenAndCancelCyclesOfTheSkinnedOpenDialogLeaveNothingBehind) {
-  TOpenDialog dialog(form);
-  dialog.SetFileName(InFolder("movie.vexl1"));
-  const auto cycle = [&] {
-    RunSkinned(dialog, [&](HWND window) {
-      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
-    });
-  };
-  // The first runs load what the dialog and the shell keep for the process.
-  for (int i = 0; i < 3; ++i) cycle();
-  const TResourceCount before = CountResources();
-  for (int i = 0; i < 300; ++i) cycle();
-  EXPECT_EQ(CountResources(), before);
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 
 #include <fstream>
 
-#include "base/handles_win32.h"
 #include "base/utf.h"
 #include "framework_test_support.h"
-#include "png/png_writer.h"
 #include "windows/dialog_controls/dialog_child_handler.h"
 
 namespace sundrel::testing {
@@ -63,33 +61,6 @@ bool DialogControlsTest::RunSkinned(TOpenDialog& dialog, const std::function<voi
 
 std::string DialogControlsTest::InFolder(const char* name) const {
   return FromWide((folder / name).wstring());
-}
-
-std::string ScreenshotFolder() {
-  const char* named = std::getenv("SUNDREL_SCREENSHOTS");
-  if (named == nullptr || *named == '\0') return "";
-  std::string path = named;
-  if (path[0] == '/') path = "Z:" + path;
-  return path + "\\";
-}
-
-void SaveWindow(HWND window, const std::string& name) {
-  const std::string where = ScreenshotFolder();
-  if (where.empty()) return;
-  PumpUntil([] { return false; }, 300);
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  const WindowDC screen(nullptr);
-  std::vector<uint8_t> rgb;
-  rgb.reserve(static_cast<size_t>(width) * height * 3);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF pixel = GetPixel(screen.get(), r.left + x, r.top + y);
-      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
-    }
-  }
-  WritePng(where + name, width, height, rgb);
 }
 
 }  // namespace sundrel::testing

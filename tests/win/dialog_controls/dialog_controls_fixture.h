@@ -37,9 +37,4 @@ class DialogControlsTest : public FrameworkTest {
   std::vector<std::unique_ptr<TacMainWnd>> handlers;
 };
 
-// The folder that SUNDREL_SCREENSHOTS names, or "" (then nothing is saved).
-std::string ScreenshotFolder();
-// The window as the screen shows it, saved as PNG in the screenshot folder.
-void SaveWindow(HWND window, const std::string& name);
-
 }  // namespace sundrel::testing

@@ -11,6 +11,7 @@
 
 #include "dialog_controls_fixture.h"
 #include "framework_test_support.h"
+#include "screen_capture.h"
 #include "windows/dialog_controls/ac_list_view_wnd.h"
 
 namespace sundrel {
@@ -75,7 +76,9 @@ TEST_F(ReportListView, APressOnAColumnPressesItUntilRelease) {
   EXPECT_EQ(handler->PressedColumn, 1);
   SendMessageW(header, WM_LBUTTONUP, 0, inside);
   EXPECT_EQ(handler->PressedColumn, -1);
-  SaveWindow(form->Handle(), "report-list-view.png");
+  RECT shown{};
+  GetWindowRect(form->Handle(), &shown);
+  SaveScreenshot(SettledCapture(shown), "report-list-view.png");
 }
 
 }  // namespace

@@ -28,7 +28,12 @@ TEST_F(DialogFrameLeaks, OpenAndSaveDialogsLeaveNothingBehind) {
     SCOPED_TRACE(save ? "save dialog" : "open dialog");
     const auto cycle = [&] {
       TOwned<TOpenDialog> dialog(save ? new TSaveDialog(owner) : new TOpenDialog(owner));
-      RunSkinned(*dialog, [](HWND window) { PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0); });
+      RunSkinned(*dialog, [](HWND window) {
+        // Every control paints at least once, so that a paint that keeps what it takes shows.
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
+      });
     };
     cycle();  // what the first dialog makes for the program's life (the shell's caches, the title cover)
     cycle();

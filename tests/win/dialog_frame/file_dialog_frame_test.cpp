@@ -1,7 +1,8 @@
 // The open and save dialogs are skinned as they open, down to their controls: the frame, OK, the
-// name box, the combo boxes and the file list carry handlers; a path typed into the skinned name
-// box comes back; the file-type list is skinned when it drops down; the toolbar switches the file
-// list's view; the overwrite prompt that the save dialog raises stays native.
+// name box, the combo boxes, the toolbar and the file list carry handlers; OK shows the skin's
+// button; a path typed into the skinned name box comes back; the file-type list is skinned when it
+// drops down; the toolbar switches the file list's view; the overwrite prompt that the save dialog
+// raises stays native. Both dialogs are pictured as a person sees them.
 #include <gtest/gtest.h>
 
 // clang-format off
@@ -10,7 +11,11 @@
 // clang-format on
 
 #include "base/utf.h"
+#include "controls/section_paint_win32.h"
+#include "controls/skin_utilities.h"
 #include "dialog_frame_fixture.h"
+#include "paint/dib_pixels_win32.h"
+#include "screen_capture.h"
 #include "windows/dialog_controls/ac_btn_wnd.h"
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
 #include "windows/dialog_controls/ac_list_view_wnd.h"
@@ -49,6 +54,8 @@ TEST_F(FileDialogFrame, TheOpenDialogsControlsCarryTheirHandlers) {
     EXPECT_NE(dynamic_cast<TacBtnWnd*>(TacMainWnd::Find(GetDlgItem(window, IDOK))), nullptr);
     EXPECT_NE(dynamic_cast<TacEditWnd*>(TacMainWnd::Find(NameBox(window))), nullptr);
     EXPECT_NE(dynamic_cast<TacComboBoxWnd*>(TacMainWnd::Find(GetDlgItem(window, kFileTypeComboId))), nullptr);
+    EXPECT_NE(dynamic_cast<TacToolBarWnd*>(TacMainWnd::Find(FindDescendant(window, L"ToolbarWindow32"))), nullptr);
+    // Every combo box of the dialog, the look-in box and the name box's inner one too.
     for (HWND combo = FindWindowExW(window, nullptr, L"ComboBox", nullptr); combo != nullptr;
          combo = FindWindowExW(window, combo, L"ComboBox", nullptr)) {
       EXPECT_TRUE(AnswersSkinned(combo));
@@ -57,14 +64,6 @@ TEST_F(FileDialogFrame, TheOpenDialogsControlsCarryTheirHandlers) {
       SCOPED_TRACE(ClassNameOf(control));
       EXPECT_TRUE(TacMainWnd::Find(control)->ForDialog);
     }
-    SaveScreenshot(SettledCapture(window), "open-dialog-skinned.png");
-    // A hot button: the mouse over Cancel.
-    RECT cancel{};
-    GetWindowRect(GetDlgItem(window, IDCANCEL), &cancel);
-    SetCursorPos((cancel.left + cancel.right) / 2, (cancel.top + cancel.bottom) / 2);
-    PostMessageW(GetDlgItem(window, IDCANCEL), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    SaveScreenshot(SettledCapture(window), "open-dialog-hot-cancel.png");
-    SetCursorPos(0, 0);
     Cancel(window);
   });
 }
@@ -93,7 +92,8 @@ TEST_F(FileDialogFrame, TheFileTypeListIsSkinnedWhenItDropsDown) {
     info.cbSize = sizeof(info);
     GetComboBoxInfo(types, &info);
     EXPECT_TRUE(PumpUntil([&] { return AnswersSkinned(info.hwndList); }));
-    SaveScreenshot(SettledCapture(window), "open-dialog-frame-file-types-dropped.png");
+    EXPECT_EQ(handler->ListWindow, info.hwndList);
+    EXPECT_EQ(TacMainWnd::Find(info.hwndList), handler->ListHandler.get());
     SendMessageW(types, CB_SHOWDROPDOWN, FALSE, 0);
     Cancel(window);
   });
@@ -132,7 +132,6 @@ TEST_F(FileDialogFrame, TheSaveDialogsOverwritePromptStaysNative) {
   dialog.SetFileName(InFolder("movie.vexl2"));
   const bool chosen = RunSkinned(dialog, [&](HWND window) {
     FileList(window);
-    SaveScreenshot(SettledCapture(window), "save-dialog-skinned.png");
     // The prompt runs a loop of its own: a watch of its own answers it from there.
     const auto otherDialog = [window]() -> HWND {
       for (HWND found : ThreadDialogs()) {
@@ -153,6 +152,96 @@ TEST_F(FileDialogFrame, TheSaveDialogsOverwritePromptStaysNative) {
     Cancel(window);
   });
   EXPECT_FALSE(chosen);
+}
+
+// The OK button printed by its handler shows the "BUTTON" section in its state, over the skinned
+// dialog behind it (the section is half transparent), and not the system's button face.
+TEST_F(FileDialogFrame, TheOkButtonShowsTheButtonSection) {
+  TOpenDialog dialog(owner);
+  RunSkinned(dialog, [&](HWND window) {
+    HWND ok = GetDlgItem(window, IDOK);
+    SetFocus(NameBox(window));
+    auto* handler = dynamic_cast<TacBtnWnd*>(TacMainWnd::Find(ok));
+    ASSERT_NE(handler, nullptr);
+    // The dialog's default button looks hot while nothing else is hovered or focused.
+    EXPECT_EQ(handler->CurrentState(), 1);
+    RECT r{};
+    GetWindowRect(ok, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    TBitmap printed, expected, behind;
+    for (TBitmap* bitmap : {&printed, &expected, &behind}) {
+      bitmap->SetPixelFormat(TPixelFormat::pf24bit);
+      bitmap->SetSize(width, height);
+    }
+    // What the dialog shows where the button stands, with the button out of the way.
+    ShowWindow(ok, SW_HIDE);
+    const TScreenShot background = SettledCapture(r);
+    ShowWindow(ok, SW_SHOW);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) SetPixel(behind.Canvas().Handle(), x, y, background.At(r.left + x, r.top + y));
+    }
+    GdiFlush();
+    SendMessageW(ok, WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()), PRF_CLIENT);
+    TsSkinManager* manager = Manager();
+    PaintSectionToDC(manager, manager->GetSkinIndex("BUTTON"), "BUTTON",
+                     TacParentImage{PixelsOfDibSection(behind.Handle()), 0, 0, true}, expected.Canvas().Handle(),
+                     TPoint{0, 0}, TRect{0, 0, width, height}, 1, true);
+    const POINT away[] = {{width / 2, 1}, {width / 2, height - 2}, {3, height / 2}, {width - 4, height / 2}};
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int differsFromFace = 0;
+    for (const POINT p : away) {
+      SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
+      const COLORREF pixel = GetPixel(printed.Canvas().Handle(), p.x, p.y);
+      EXPECT_EQ(pixel, GetPixel(expected.Canvas().Handle(), p.x, p.y));
+      if (pixel != face) ++differsFromFace;
+    }
+    EXPECT_GT(differsFromFace, 0);
+    Cancel(window);
+  });
+}
+
+// Both dialogs as a person sees them: the folder's files listed, then Cancel hot under the mouse,
+// then the file-type list dropped down (it lies outside the dialog, so the picture takes in both).
+TEST_F(FileDialogFrame, BothDialogsShowTheirFilesAHotButtonAndADroppedList) {
+  for (const bool save : {false, true}) {
+    const std::string name = save ? "save-dialog" : "open-dialog";
+    SCOPED_TRACE(name);
+    TOwned<TOpenDialog> dialog(save ? new TSaveDialog(owner) : new TOpenDialog(owner));
+    dialog->SetFilter("All files|*.*|Parts|*.vexl1|Second parts|*.vexl2|Third parts|*.vexl3");
+    RunSkinned(*dialog, [&](HWND window) {
+      HWND list = FileList(window);
+      ASSERT_NE(list, nullptr);
+      EXPECT_TRUE(PumpUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= 3; }))
+          << "the three parts in the folder are listed";
+      SaveScreenshot(SettledCapture(window), name + "-skinned.png");
+
+      HWND cancel = GetDlgItem(window, IDCANCEL);
+      auto* cancelHandler = dynamic_cast<TacBtnWnd*>(TacMainWnd::Find(cancel));
+      ASSERT_NE(cancelHandler, nullptr);
+      SetFocus(list);
+      RECT button{};
+      GetWindowRect(cancel, &button);
+      SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+      PostMessageW(cancel, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+      EXPECT_TRUE(PumpUntil([&] { return cancelHandler->CurrentState() == 1; })) << "Cancel is hot under the mouse";
+      SaveScreenshot(SettledCapture(window), name + "-hot-cancel.png");
+      SetCursorPos(0, 0);
+
+      HWND types = GetDlgItem(window, kFileTypeComboId);
+      SendMessageW(types, CB_SHOWDROPDOWN, TRUE, 0);
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof(info);
+      GetComboBoxInfo(types, &info);
+      ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(info.hwndList) && AnswersSkinned(info.hwndList); }));
+      RECT shown{}, dropped{}, both{};
+      GetWindowRect(window, &shown);
+      GetWindowRect(info.hwndList, &dropped);
+      UnionRect(&both, &shown, &dropped);
+      SaveScreenshot(SettledCapture(both), name + "-types-dropped.png");
+      SendMessageW(types, CB_SHOWDROPDOWN, FALSE, 0);
+      Cancel(window);
+    });
+  }
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 // its window, and the native bar never shows through the skinned one.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "base/handles_win32.h"
 #include "message_recorder.h"
-#include "png/png_writer.h"
+#include "screen_capture.h"
 #include "scroll_list_fixture.h"
 
 namespace sundrel {
@@ -147,31 +146,12 @@ TEST_F(ScrollBar, NativeBarNeverShowsThrough) {
   }
 }
 
-// The folder that SUNDREL_SCREENSHOTS names, or "" (then nothing is saved).
-std::string ScreenshotFolder() {
-  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return "";
-  std::string path = folder;
-  if (path[0] == '/') path = "Z:" + path;
-  return path + "\\";
-}
-
+// The list as the screen shows it, twice the size so that the bar's pixels can be seen.
 void SaveWindow(HWND window, const std::string& name) {
-  const std::string folder = ScreenshotFolder();
-  if (folder.empty()) return;
   PumpUntil([] { return false; }, 300);
   RECT r{};
   GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top, scale = 2;
-  const WindowDC screen(nullptr);
-  std::vector<uint8_t> rgb;
-  for (int y = 0; y < height * scale; ++y) {
-    for (int x = 0; x < width * scale; ++x) {
-      const COLORREF pixel = GetPixel(screen.get(), r.left + x / scale, r.top + y / scale);
-      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
-    }
-  }
-  WritePng(folder + name, width * scale, height * scale, rgb);
+  SaveScreenshot(CaptureScreen(r), name, 2);
 }
 
 TEST_F(ScrollBar, ScreenshotsNormalHotAndDragged) {

@@ -1,11 +1,11 @@
 #include "menu_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <utility>
 
 #include "base/handles_win32.h"
 #include "framework/menu_handles.h"
-#include "png/png_writer.h"
+#include "screen_capture.h"
 #include "skin/manager/skin_command_win32.h"
 #include "windows/auto/auto_skinning.h"
 #include "windows/provider/s_skin_provider.h"
@@ -19,52 +19,13 @@ TMenuPicture CaptureWindow(HWND window) {
 }
 
 TMenuPicture CaptureArea(const RECT& bounds) {
-  TMenuPicture picture{bounds.right - bounds.left, bounds.bottom - bounds.top, {}};
-  const WindowDC screen(nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = picture.Width;
-  info.bmiHeader.biHeight = -picture.Height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  UniqueBitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  UniqueDC memory(CreateCompatibleDC(screen.get()));
-  {
-    SelectObjectGuard selected(memory.get(), dib.get());
-    BitBlt(memory.get(), 0, 0, picture.Width, picture.Height, screen.get(), bounds.left, bounds.top, SRCCOPY);
-  }
-  GdiFlush();
-  const auto* pixels = static_cast<const uint32_t*>(bits);
-  for (int i = 0; i < picture.Width * picture.Height; ++i) {
-    const uint32_t p = pixels[i];  // blue, green, red, unused in memory
-    picture.Pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-  }
-  return picture;
-}
-
-std::string ScreenshotFolder() {
-  const char* folder = std::getenv("SUNDREL_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0') return "";
-  std::string path = folder;
-  if (path[0] == '/') path = "Z:" + path;
-  return path + "\\";
+  TScreenShot shot = CaptureScreen(bounds);
+  return TMenuPicture{shot.Width(), shot.Height(), std::move(shot.Pixels)};
 }
 
 // Scaled up three times, so that single pixels of the frame and the separator can be seen.
 void SavePicture(const TMenuPicture& picture, const std::string& name) {
-  const std::string folder = ScreenshotFolder();
-  if (folder.empty()) return;
-  constexpr int kScale = 3;
-  std::vector<uint8_t> rgb;
-  for (int y = 0; y < picture.Height * kScale; ++y) {
-    for (int x = 0; x < picture.Width * kScale; ++x) {
-      const COLORREF pixel = picture.At(x / kScale, y / kScale);
-      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
-    }
-  }
-  WritePng(folder + name, picture.Width * kScale, picture.Height * kScale, rgb);
+  SaveScreenshot(TScreenShot{RECT{0, 0, picture.Width, picture.Height}, picture.Pixels}, name, 3);
 }
 
 void MainWindowMenu::SetUp() {

@@ -32,9 +32,6 @@ TMenuPicture CaptureWindow(HWND window);
 // The screen in the rectangle.
 TMenuPicture CaptureArea(const RECT& bounds);
 
-// The folder that SUNDREL_SCREENSHOTS names, or "" when none is named (a test run by hand leaves
-// no pictures behind).
-std::string ScreenshotFolder();
 void SavePicture(const TMenuPicture& picture, const std::string& name);
 
 class MainWindowMenu : public FrameworkTest {

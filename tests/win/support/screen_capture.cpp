@@ -36,17 +36,19 @@ TScreenShot CaptureScreen(const RECT& area) {
   return shot;
 }
 
-void SaveScreenshot(const TScreenShot& shot, const std::string& name) {
+void SaveScreenshot(const TScreenShot& shot, const std::string& name, int scale) {
   const std::string folder = ScreenshotFolder();
   if (folder.empty()) return;
+  const int width = shot.Width() * scale, height = shot.Height() * scale;
   std::vector<uint8_t> rgb;
-  rgb.reserve(shot.Pixels.size() * 3);
-  for (COLORREF pixel : shot.Pixels) {
-    rgb.push_back(GetRValue(pixel));
-    rgb.push_back(GetGValue(pixel));
-    rgb.push_back(GetBValue(pixel));
+  rgb.reserve(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF pixel = shot.Pixels[static_cast<size_t>(y / scale) * shot.Width() + x / scale];
+      rgb.insert(rgb.end(), {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
+    }
   }
-  WritePng(folder + name, shot.Width(), shot.Height(), rgb);
+  WritePng(folder + name, width, height, rgb);
 }
 
 }  // namespace sundrel::testing

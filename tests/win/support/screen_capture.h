@@ -19,7 +19,8 @@ struct TScreenShot {
 };
 
 TScreenShot CaptureScreen(const RECT& area);
-// Saves the capture as a PNG file in the screenshot folder (nothing without one).
-void SaveScreenshot(const TScreenShot& shot, const std::string& name);
+// Saves the capture as a PNG file in the screenshot folder (nothing without one), each pixel
+// enlarged `scale` times so that single pixels of a frame can be seen.
+void SaveScreenshot(const TScreenShot& shot, const std::string& name, int scale = 1);
 
 }  // namespace sundrel::testing
