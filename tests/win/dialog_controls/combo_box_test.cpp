@@ -161,6 +161,31 @@ TEST_F(ComboBoxTest, TheSimpleComboFramesItsEditPart) {
   EXPECT_EQ(shot.At(r.left + 1, r.top + editHeight / 2), ColorToRGB(clWindow));
 }
 
+// A simple combo box's list printed: the list's own picture with the ring and the skinned bar.
+TEST_F(ComboBoxTest, APrintedSimpleListCarriesItsRingAndBar) {
+  HWND combo = MakeCombo(CBS_SIMPLE, 10, 10, 140, 150, kManyItems);
+  HWND list = ListOf(combo);
+  auto* handler = dynamic_cast<TacComboListWnd*>(TacMainWnd::Find(list));
+  ASSERT_NE(handler, nullptr);
+  EXPECT_TRUE(handler->SimpleCombo);
+  ASSERT_TRUE(handler->VertBar()->Visible);
+  const std::unique_ptr<TBitmap> printed = Printed(list);
+  TBitmap painted(printed->Width(), printed->Height());
+  handler->PaintBars(painted.Canvas().Handle());
+  GdiFlush();
+  RECT r{};
+  GetWindowRect(list, &r);
+  const TRect bar = handler->BarRect(*handler->VertBar());
+  int barDiffers = 0;
+  for (int y = bar.Top - r.top; y < bar.Bottom - r.top; ++y) {
+    for (int x = bar.Left - r.left; x < bar.Right - r.left; ++x) {
+      barDiffers += GetPixel(printed->Canvas().Handle(), x, y) != GetPixel(painted.Canvas().Handle(), x, y) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(barDiffers, 0);
+  EXPECT_EQ(GetPixel(printed->Canvas().Handle(), 0, printed->Height() / 2), BorderColor());
+}
+
 // The dropped list of a combo box with more items than it shows: its frame and its bar on the
 // screen are what the painter paints for it.
 TEST_F(ComboBoxTest, TheDroppedListHasTheSkinsRingAndBar) {
