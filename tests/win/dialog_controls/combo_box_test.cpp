@@ -39,6 +39,24 @@ class ComboBoxTest : public DialogControlsTest {
   // A combo box on the form with items "Part 1" to "Part <items>", skinned as a dialog's walk
   // skins it: its children first, then the combo box.
   HWND MakeCombo(LONG style, int x, int y, int width, int height, int items) {
+    HWND combo = NativeCombo(style, x, y, width, height, items);
+    for (HWND child = GetWindow(combo, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (auto handler = MakeDialogChildHandler(child)) handlers.push_back(std::move(handler));
+    }
+    handlers.push_back(MakeDialogChildHandler(combo));
+    return combo;
+  }
+
+  // The same outside a dialog: the combo box alone gets a handler, which takes the section's look.
+  HWND MakeComboOutsideDialog(LONG style, int x, int y, int width, int height, int items) {
+    HWND combo = NativeCombo(style, x, y, width, height, items);
+    auto handler = std::make_unique<TacComboBoxWnd>(combo, "COMBOBOX", manager, nullptr);
+    handler->Create(true);
+    handlers.push_back(std::move(handler));
+    return combo;
+  }
+
+  HWND NativeCombo(LONG style, int x, int y, int width, int height, int items) {
     HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style, x, y,
                                  width, height, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
@@ -46,10 +64,6 @@ class ComboBoxTest : public DialogControlsTest {
       const std::wstring item = L"Part " + std::to_wstring(i);
       SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
-    for (HWND child = GetWindow(combo, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (auto handler = MakeDialogChildHandler(child)) handlers.push_back(std::move(handler));
-    }
-    handlers.push_back(MakeDialogChildHandler(combo));
     return combo;
   }
 
@@ -304,6 +318,10 @@ TEST_F(ComboBoxTest, ScreenshotsOfTheThreeStylesAndADroppedList) {
   MakeCombo(CBS_DROPDOWN, 160, 10, 140, 200, 3);
   MakeCombo(CBS_SIMPLE, 310, 10, 140, 150, kManyItems);
   SendMessageW(dropList, CB_SETCURSEL, 1, 0);
+  // Below them the look the handlers give outside a dialog.
+  SendMessageW(MakeComboOutsideDialog(CBS_DROPDOWNLIST, 10, 180, 140, 200, kManyItems), CB_SETCURSEL, 2, 0);
+  MakeComboOutsideDialog(CBS_DROPDOWN, 160, 180, 140, 200, 3);
+  MakeComboOutsideDialog(CBS_SIMPLE, 310, 180, 140, 130, kManyItems);
   SetFocus(dropList);
   RECT r{};
   GetWindowRect(form->Handle(), &r);
