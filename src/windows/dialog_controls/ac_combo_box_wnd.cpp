@@ -109,26 +109,24 @@ void TacComboBoxWnd::PaintButtonOnWindow() {
   PaintButton(dc.get());
 }
 
-void TacComboBoxWnd::PrepareEditPart() {
+void TacComboBoxWnd::PrepareCache() {
   SkinData()->BGChanged = true;
-  PrepareBackground(ForDialog, EditPartHeight());
+  if (SimpleStyle()) {
+    PrepareBackground(ForDialog, EditPartHeight());
+  } else {
+    SendSkinCommand(Window(), SMC_PREPARE_CACHE);
+  }
 }
 
 void TacComboBoxWnd::PaintBorder() {
   UpdateGeometry();
   if (!ParamsApplied) ApplySkinParams();
-  const bool simple = SimpleStyle();
-  if (simple) {
-    PrepareEditPart();
-  } else {
-    SkinData()->BGChanged = true;
-    SendSkinCommand(Window(), SMC_PREPARE_CACHE);
-  }
+  PrepareCache();
   TBitmap* cache = SkinData()->CacheBmp();
   if (cache == nullptr || cache->Handle() == nullptr) return;
   const WholeWindowDC dc(Window());
-  CopyFrameStrips(dc.get(), 0, 0, Size.cx, simple ? cache->Height() : Size.cy, cache->Canvas().Handle(), 0, 0,
-                  kComboBorder);
+  // A simple combo box's frame goes round its edit part, which is all its cache holds.
+  CopyFrameStrips(dc.get(), 0, 0, Size.cx, cache->Height(), cache->Canvas().Handle(), 0, 0, kComboBorder);
   PaintButton(dc.get());
 }
 
@@ -156,15 +154,9 @@ void TacComboBoxWnd::PaintSelectedText() {
 
 void TacComboBoxWnd::Print(HDC dc) {
   UpdateGeometry();
-  TsCommonData& data = *SkinData();
-  data.Updating = false;
+  SkinData()->Updating = false;
   if (!ParamsApplied) ApplySkinParams();
-  if (SimpleStyle()) {
-    PrepareEditPart();
-  } else {
-    data.BGChanged = true;
-    SendSkinCommand(Window(), SMC_PREPARE_CACHE);
-  }
+  PrepareCache();
   if (DropDownListStyle()) PaintSelectedText();
   PaintCornerPixels(0);
   CopyCacheToDC(*this, dc);

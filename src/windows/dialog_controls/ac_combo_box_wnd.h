@@ -38,8 +38,8 @@ class TacComboBoxWnd : public TacEditWnd {
   void PaintBorder();
   // The whole combo box into the context, as it looks now.
   void Print(HDC dc);
-  // The cache of a simple combo box: its edit part only.
-  void PrepareEditPart();
+  // The cache painted anew: the whole window, or a simple combo box's edit part only.
+  void PrepareCache();
   // A drop-down list's chosen text in the cache: on the highlight while focused.
   void PaintSelectedText();
   void MakeListHandler();
