@@ -17,6 +17,7 @@
 #include "screen_capture.h"
 #include "skin/manager/skin_manager_win32.h"
 #include "skin/model/skin_model.h"
+#include "tidewater_controls.h"
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
 #include "windows/dialog_controls/dialog_child_handler.h"
 
@@ -27,6 +28,34 @@ using namespace sundrel::testing;
 
 constexpr int kManyItems = 30;
 
+// A combo box with items "Part 1" to "Part <items>".
+HWND NativeCombo(HWND parent, LONG style, RECT place, int items) {
+  HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style, place.left,
+                               place.top, place.right - place.left, place.bottom - place.top, parent, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+  for (int i = 1; i <= items; ++i) {
+    const std::wstring item = L"Part " + std::to_wstring(i);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  return combo;
+}
+
+// The combo box skinned as a dialog's walk skins it: its children first, then the combo box.
+void SkinAsTheDialogDoes(HWND combo, std::vector<std::unique_ptr<TacMainWnd>>& handlers) {
+  for (HWND child = GetWindow(combo, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (auto handler = MakeDialogChildHandler(child)) handlers.push_back(std::move(handler));
+  }
+  handlers.push_back(MakeDialogChildHandler(combo));
+}
+
+HWND ListOf(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  GetComboBoxInfo(combo, &info);
+  return info.hwndList;
+}
+
 class ComboBoxTest : public DialogControlsTest {
  protected:
   void SetUp() override {
@@ -36,45 +65,23 @@ class ComboBoxTest : public DialogControlsTest {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   }
 
-  // A combo box on the form with items "Part 1" to "Part <items>", skinned as a dialog's walk
-  // skins it: its children first, then the combo box.
+  // A combo box on the form, skinned as a dialog's walk skins it.
   HWND MakeCombo(LONG style, int x, int y, int width, int height, int items) {
-    HWND combo = NativeCombo(style, x, y, width, height, items);
-    for (HWND child = GetWindow(combo, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (auto handler = MakeDialogChildHandler(child)) handlers.push_back(std::move(handler));
-    }
-    handlers.push_back(MakeDialogChildHandler(combo));
+    HWND combo = NativeCombo(form->Handle(), style, RECT{x, y, x + width, y + height}, items);
+    SkinAsTheDialogDoes(combo, handlers);
     return combo;
   }
 
   // The same outside a dialog: the combo box alone gets a handler, which takes the section's look.
   HWND MakeComboOutsideDialog(LONG style, int x, int y, int width, int height, int items) {
-    HWND combo = NativeCombo(style, x, y, width, height, items);
+    HWND combo = NativeCombo(form->Handle(), style, RECT{x, y, x + width, y + height}, items);
     auto handler = std::make_unique<TacComboBoxWnd>(combo, "COMBOBOX", manager, nullptr);
     handler->Create(true);
     handlers.push_back(std::move(handler));
     return combo;
   }
 
-  HWND NativeCombo(LONG style, int x, int y, int width, int height, int items) {
-    HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style, x, y,
-                                 width, height, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-    for (int i = 1; i <= items; ++i) {
-      const std::wstring item = L"Part " + std::to_wstring(i);
-      SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    return combo;
-  }
-
   static TacComboBoxWnd& HandlerOf(HWND combo) { return *dynamic_cast<TacComboBoxWnd*>(TacMainWnd::Find(combo)); }
-
-  static HWND ListOf(HWND combo) {
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    GetComboBoxInfo(combo, &info);
-    return info.hwndList;
-  }
 
   // Drops the list and waits until it shows with its handler.
   static HWND Drop(HWND combo) {
@@ -198,6 +205,30 @@ TEST_F(ComboBoxTest, APrintedSimpleListCarriesItsRingAndBar) {
   }
   EXPECT_EQ(barDiffers, 0);
   EXPECT_EQ(GetPixel(printed->Canvas().Handle(), 0, printed->Height() / 2), BorderColor());
+}
+
+// The list of a simple combo box keeps whole items, so the combo box shows a strip of itself
+// below it: on a panel that lends its picture, the strip shows that picture.
+using SimpleComboOnPanel = TidewaterControls;
+
+TEST_F(SimpleComboOnPanel, TheStripBelowTheListShowsThePanelsPicture) {
+  form->Show();
+  std::vector<std::unique_ptr<TacMainWnd>> handlers;
+  HWND combo = NativeCombo(parent->Handle(), CBS_SIMPLE, RECT{150, 20, 270, 172}, kManyItems);
+  SkinAsTheDialogDoes(combo, handlers);
+  RECT comboRect{}, listRect{};
+  GetWindowRect(combo, &comboRect);
+  SettledCapture(comboRect);
+  HWND list = ListOf(combo);
+  GetWindowRect(list, &listRect);
+  ASSERT_GT(comboRect.bottom - listRect.bottom, 1);
+  constexpr TColor kPanelPicture = 0x336699;
+  FillParent(kPanelPicture);
+  SendMessageW(list, WM_NCPAINT, 1, 0);
+  const TScreenShot strip = SettledCapture(RECT{comboRect.left, listRect.bottom, comboRect.right, comboRect.bottom});
+  EXPECT_EQ(std::count(strip.Pixels.begin(), strip.Pixels.end(), static_cast<COLORREF>(kPanelPicture)),
+            static_cast<std::ptrdiff_t>(strip.Pixels.size()));
+  handlers.clear();
 }
 
 // The dropped list of a combo box with more items than it shows: its frame and its bar on the
