@@ -1,7 +1,8 @@
 // Combo boxes of the three styles on a form, their children skinned the way a dialog's walk skins
 // them: the printed drop-down list combo with its chosen text, the simple combo's edit part, the
 // dropped list's border and bar against what the painter paints, the mouse on the dropped list,
-// and the list handler's life over many drops and many combo boxes.
+// the strip a simple combo box shows below its list, and the list handler's life over many drops
+// and many combo boxes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
