@@ -1,7 +1,10 @@
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
+#include "base/utf.h"
 #include "controls/control_skin.h"
 #include "controls/s_common_data.h"
 #include "controls/skin_utilities.h"
@@ -16,41 +19,26 @@ namespace sundrel {
 
 namespace {
 
-// What a drop-down list hears when it is shown and hidden.
-constexpr UINT kListShown = 0x01AE;
-constexpr UINT kListHidden = 0x01AF;
 constexpr int kComboBorder = 3;
+// Above and below the item in a simple combo box's edit part.
+constexpr int kEditPartMargin = 8;
+
+std::wstring ChosenText(HWND combo) {
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  const LRESULT length = index >= 0 ? SendMessageW(combo, CB_GETLBTEXTLEN, index, 0) : GetWindowTextLengthW(combo);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const LRESULT copied = index >= 0 ? SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))
+                                    : GetWindowTextW(combo, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(std::max<LRESULT>(copied, 0)));
+  return text;
+}
 
 }  // namespace
 
 bool& ComboDroppedDown() {
   static bool dropped = false;
   return dropped;
-}
-
-TacComboListWnd::~TacComboListWnd() {
-  Retire();
-}
-
-void TacComboListWnd::WndProc(TMessage& message, const TPassOn& passOn) {
-  if (Detached || !Skinned()) {
-    TacEditWnd::WndProc(message, passOn);
-    return;
-  }
-  const UINT msg = message.Msg;
-  switch (msg) {
-    case kListShown:
-      ListShown = true;
-      break;
-    case kListHidden:
-      ListShown = false;
-      SkinData()->BGChanged = true;
-      break;
-    default:
-      break;
-  }
-  TacEditWnd::WndProc(message, passOn);
-  if (msg == WM_WINDOWPOSCHANGED && !Detached) RefreshBars(true);
 }
 
 TacComboBoxWnd::~TacComboBoxWnd() {
@@ -60,6 +48,14 @@ TacComboBoxWnd::~TacComboBoxWnd() {
 
 bool TacComboBoxWnd::SimpleStyle() const {
   return (GetWindowLongW(Window(), GWL_STYLE) & 3) == CBS_SIMPLE;
+}
+
+bool TacComboBoxWnd::DropDownListStyle() const {
+  return (GetWindowLongW(Window(), GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
+}
+
+int TacComboBoxWnd::EditPartHeight() const {
+  return static_cast<int>(SendMessageW(Window(), CB_GETITEMHEIGHT, 0, 0)) + kEditPartMargin;
 }
 
 RECT TacComboBoxWnd::ButtonRect() const {
@@ -113,28 +109,75 @@ void TacComboBoxWnd::PaintButtonOnWindow() {
   PaintButton(dc.get());
 }
 
+void TacComboBoxWnd::PrepareCache() {
+  SkinData()->BGChanged = true;
+  if (SimpleStyle()) {
+    PrepareBackground(ForDialog, EditPartHeight());
+  } else {
+    SendSkinCommand(Window(), SMC_PREPARE_CACHE);
+  }
+}
+
 void TacComboBoxWnd::PaintBorder() {
   UpdateGeometry();
-  SkinData()->BGChanged = true;
   if (!ParamsApplied) ApplySkinParams();
-  SendSkinCommand(Window(), SMC_PREPARE_CACHE);
+  PrepareCache();
   TBitmap* cache = SkinData()->CacheBmp();
   if (cache == nullptr || cache->Handle() == nullptr) return;
   const WholeWindowDC dc(Window());
-  CopyFrameStrips(dc.get(), 0, 0, Size.cx, Size.cy, cache->Canvas().Handle(), 0, 0, kComboBorder);
+  // A simple combo box's frame goes round its edit part, which is all its cache holds.
+  CopyFrameStrips(dc.get(), 0, 0, Size.cx, cache->Height(), cache->Canvas().Handle(), 0, 0, kComboBorder);
   PaintButton(dc.get());
+}
+
+void TacComboBoxWnd::PaintSelectedText() {
+  TBitmap* cache = SkinData()->CacheBmp();
+  if (cache == nullptr || cache->Handle() == nullptr) return;
+  const RECT area{kComboBorder, kComboBorder, ButtonRect().left, Size.cy - kComboBorder};
+  const RECT textRect{area.left + 1, area.top + 1, area.right + 1, area.bottom + 1};
+  const std::wstring text = ChosenText(Window());
+  constexpr UINT kFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+  if (GetFocus() != Window()) {
+    DrawCaptionInCache(*this, WindowFont(Window()), FromWide(text), kFlags, textRect, false);
+    return;
+  }
+  HDC dc = cache->Canvas().Handle();
+  const SavedDC saved(dc);
+  SelectObject(dc, WindowFont(Window()));
+  FillRect(dc, &area, GetSysColorBrush(COLOR_HIGHLIGHT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+  RECT r = textRect;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kFlags);
+  DrawFocusRect(dc, &area);
+}
+
+void TacComboBoxWnd::Print(HDC dc) {
+  UpdateGeometry();
+  SkinData()->Updating = false;
+  if (!ParamsApplied) ApplySkinParams();
+  PrepareCache();
+  if (DropDownListStyle()) PaintSelectedText();
+  PaintCornerPixels(0);
+  CopyCacheToDC(*this, dc);
+  PaintButton(dc);
+}
+
+void TacComboBoxWnd::MakeListHandler() {
+  const bool wasCreating = std::exchange(CreatingDialogChildren(), ForDialog);
+  ListHandler = std::make_unique<TacComboListWnd>(ListWindow, "EDIT", SkinManager(), nullptr);
+  ListHandler->SimpleCombo = SimpleStyle();
+  ListHandler->Create(SendMessageW(Window(), CB_GETCOUNT, 0, 0) > 0);
+  CreatingDialogChildren() = wasCreating;
 }
 
 void TacComboBoxWnd::AnswerListColors(TMessage& message) {
   if (ListWindow == nullptr && message.LParam != 0) {
     ListWindow = reinterpret_cast<HWND>(message.LParam);
-    const bool wasCreating = std::exchange(CreatingDialogChildren(), ForDialog);
-    ListHandler = std::make_unique<TacComboListWnd>(ListWindow, "EDIT", SkinManager(), nullptr);
-    ListHandler->SimpleCombo = SimpleStyle();
-    ListHandler->Create(SendMessageW(Window(), CB_GETCOUNT, 0, 0) > 0);
-    CreatingDialogChildren() = wasCreating;
+    // A simple combo box's list is a child of the dialog, which may have skinned it already.
+    if (TacMainWnd::Find(ListWindow) == nullptr) MakeListHandler();
   }
-  if (ForDialog || ListHandler == nullptr) return;
+  if (ForDialog || TacMainWnd::Find(ListWindow) == nullptr) return;
   const LRESULT index = SendSkinCommand(ListWindow, SMC_GET_SKIN_INDEX) - 1;
   const TsSkinManager* manager = SkinManager();
   if (!manager->IsValidSkinIndex(static_cast<int>(index))) return;
@@ -173,7 +216,10 @@ void TacComboBoxWnd::WndProc(TMessage& message, const TPassOn& passOn) {
     case WM_PAINT:
       UpdateGeometry();
       passOn(message);
-      if (!Detached && IsWindowVisible(Window()) && !SimpleStyle()) PaintBorder();
+      if (!Detached && IsWindowVisible(Window())) PaintBorder();
+      return;
+    case WM_PRINT:
+      if (message.WParam != 0) Print(reinterpret_cast<HDC>(message.WParam));
       return;
     case WM_ERASEBKGND:
       message.Result = 1;

@@ -1,30 +1,18 @@
 // The combo box of a system dialog (and of a ComboBoxEx): its border from the "COMBOBOX" section,
-// the drop-down button from "COMBOBTN" with the section's arrow, and a handler of its own for the
-// drop-down list, made when the list first asks for its colours.
+// the drop-down button from "COMBOBTN" with the section's arrow, the edit part of a simple combo
+// box, and a handler of its own for the list, made when the list first asks for its colours.
 #pragma once
 
 #include <memory>
 
 #include "base/handles_win32.h"
+#include "windows/dialog_controls/ac_combo_list_wnd.h"
 #include "windows/handlers/ac_base_wnd.h"
 
 namespace sundrel {
 
 // The combo box has dropped its list down (CBN_DROPDOWN) and not yet closed it (CBN_CLOSEUP).
 bool& ComboDroppedDown();
-
-// The drop-down list of a combo box: its border ring and skinned bars.
-class TacComboListWnd : public TacEditWnd {
- public:
-  using TacEditWnd::TacEditWnd;
-  ~TacComboListWnd() override;
-
-  bool ListShown = false;
-  bool SimpleCombo = false;
-
- protected:
-  void WndProc(TMessage& message, const TPassOn& passOn) override;
-};
 
 class TacComboBoxWnd : public TacEditWnd {
  public:
@@ -35,6 +23,8 @@ class TacComboBoxWnd : public TacEditWnd {
   virtual RECT ButtonRect() const;
   // 2 while the list shows, 1 focused or hot or hovered, else 0.
   int ButtonState() const;
+  // The height of a simple combo box's edit part, border included.
+  int EditPartHeight() const;
 
   HWND ListWindow = nullptr;
   std::unique_ptr<TacComboListWnd> ListHandler;
@@ -46,8 +36,16 @@ class TacComboBoxWnd : public TacEditWnd {
   void PaintButton(HDC dc);
   void PaintButtonOnWindow();
   void PaintBorder();
+  // The whole combo box into the context, as it looks now.
+  void Print(HDC dc);
+  // The cache painted anew: the whole window, or a simple combo box's edit part only.
+  void PrepareCache();
+  // A drop-down list's chosen text in the cache: on the highlight while focused.
+  void PaintSelectedText();
+  void MakeListHandler();
   void AnswerListColors(TMessage& message);
   bool SimpleStyle() const;
+  bool DropDownListStyle() const;
 
   // The list's background brush: one for as long as the colour stays, not one per request.
   UniqueBrush listBrush_;

@@ -9,6 +9,7 @@
 #include "windows/dialog_controls/ac_btn_wnd.h"
 #include "windows/dialog_controls/ac_check_box_wnd.h"
 #include "windows/dialog_controls/ac_combo_box_wnd.h"
+#include "windows/dialog_controls/ac_combo_list_wnd.h"
 #include "windows/dialog_controls/ac_group_box_wnd.h"
 #include "windows/dialog_controls/ac_list_view_wnd.h"
 #include "windows/dialog_controls/ac_panel_wnds.h"
@@ -104,7 +105,13 @@ std::unique_ptr<TacMainWnd> NewHandler(HWND child, const TDialogChildChoice& cho
       return std::make_unique<TacBtnWnd>(child, section, manager, nullptr);
     case ComboBox:
       return std::make_unique<TacComboBoxWnd>(child, section, manager, nullptr);
-    case ComboList:
+    case ComboList: {
+      // Only a simple combo box's list is a child of the dialog's tree; a dropped list is a
+      // window of its own that its combo box skins when it first shows.
+      auto list = std::make_unique<TacComboListWnd>(child, section, manager, nullptr);
+      list->SimpleCombo = (GetWindowLongW(child, GWL_STYLE) & WS_CHILD) != 0;
+      return list;
+    }
     case Edit:
       return std::make_unique<TacEditWnd>(child, section, manager, nullptr);
     case ListView:

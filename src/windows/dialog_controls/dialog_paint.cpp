@@ -63,16 +63,14 @@ bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part) {
   return true;
 }
 
-void CopyParentPicture(TacMainWnd& handler, const TacParentImage& parent, const RECT& area) {
-  TBitmap* cache = handler.SkinData()->CacheBmp();
-  if (!parent.Ready || cache == nullptr || cache->Handle() == nullptr) return;
-  const TacPixels pixels = PixelsOfDibSection(cache->Handle());
+void CopyParentPixels(const TacPixels& pixels, const TacParentImage& parent, POINT placeInParent, const RECT& area) {
+  if (!parent.Ready) return;
   const TacPixels& source = parent.Image;
   for (int y = std::max<int>(area.top, 0); y < area.bottom && y < pixels.Height; ++y) {
-    const int sy = parent.Y + handler.PosInParent.y + y;
+    const int sy = parent.Y + placeInParent.y + y;
     if (sy < 0 || sy >= source.Height) continue;
     for (int x = std::max<int>(area.left, 0); x < area.right && x < pixels.Width; ++x) {
-      const int sx = parent.X + handler.PosInParent.x + x;
+      const int sx = parent.X + placeInParent.x + x;
       if (sx < 0 || sx >= source.Width) continue;
       const uint8_t* from = source.Row(sy) + static_cast<ptrdiff_t>(sx) * source.BytesPerPixel;
       uint8_t* to = pixels.Row(y) + static_cast<ptrdiff_t>(x) * pixels.BytesPerPixel;
@@ -81,6 +79,12 @@ void CopyParentPicture(TacMainWnd& handler, const TacParentImage& parent, const 
       to[2] = from[2];
     }
   }
+}
+
+void CopyParentPicture(TacMainWnd& handler, const TacParentImage& parent, const RECT& area) {
+  TBitmap* cache = handler.SkinData()->CacheBmp();
+  if (cache == nullptr || cache->Handle() == nullptr) return;
+  CopyParentPixels(PixelsOfDibSection(cache->Handle()), parent, handler.PosInParent, area);
 }
 
 void PaintDisabledWhenNeeded(TacMainWnd& handler) {

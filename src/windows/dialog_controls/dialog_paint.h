@@ -30,6 +30,9 @@ bool PaintStateBackground(TacMainWnd& handler, int state, const RECT* part = nul
 // Pixels of the key colour (the holes a section's border leaves) take the resolved colour.
 void ReplaceKeyColor(const TacPixels& pixels, TColor color);
 
+// The part of the parent's picture under the area of a picture placed at placeInParent is
+// copied into it; what the parent's picture does not cover is left alone.
+void CopyParentPixels(const TacPixels& pixels, const TacParentImage& parent, POINT placeInParent, const RECT& area);
 // The part of the parent's picture that lies under the area of the handler's cache is copied
 // into it; what the parent's picture does not cover is left alone.
 void CopyParentPicture(TacMainWnd& handler, const TacParentImage& parent, const RECT& area);

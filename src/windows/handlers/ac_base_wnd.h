@@ -33,9 +33,11 @@ class TacEditWnd : public TacBaseWnd {
   // Answers whether the message was handled fully.
   bool HandleEditMessage(TMessage& message, const TPassOn& passOn);
   void AfterEditMessage(UINT msg);
+  // The border ring, ringWidth pixels wide, from the cache and the bars on the window's frame;
+  // with cornerPixels a changed background gets the corners of the section's border.
+  void PaintFrame(int ringWidth, bool cornerPixels);
 
  private:
-  void PaintFrame();
   void Print(TMessage& message, const TPassOn& passOn);
   // Takes over the parent's updating state; answers whether the picture must wait.
   bool WaitsForParent();

@@ -68,20 +68,20 @@ bool TacEditWnd::WaitsForParent() {
   return data.Updating;
 }
 
-void TacEditWnd::PaintFrame() {
+void TacEditWnd::PaintFrame(int ringWidth, bool cornerPixels) {
   UpdateGeometry();
   if (WaitsForParent()) return;
   TsCommonData& data = *SkinData();
   if (data.BGChanged) {
     if (!ParamsApplied) ApplySkinParams();
     PrepareBackground(ForDialog);
-    PaintCornerPixels(0);
+    if (cornerPixels) PaintCornerPixels(0);
   }
   TBitmap* cache = data.CacheBmp();
   if (cache == nullptr || cache->Handle() == nullptr) return;
   WholeWindowDC dc(Window());
   const SavedDC saved(dc.get());
-  CopyFrameStrips(dc.get(), 0, 0, Size.cx, Size.cy, cache->Canvas().Handle(), 0, 0, Edges.Left);
+  CopyFrameStrips(dc.get(), 0, 0, Size.cx, Size.cy, cache->Canvas().Handle(), 0, 0, ringWidth);
   PaintBars(dc.get());
 }
 
@@ -145,7 +145,7 @@ bool TacEditWnd::HandleEditMessage(TMessage& message, const TPassOn& passOn) {
       if (!ParamsApplied) ApplySkinParams();
       return false;
     case WM_NCPAINT:
-      if (IsWindowVisible(Window())) PaintFrame();
+      if (IsWindowVisible(Window())) PaintFrame(Edges.Left, true);
       return true;
     case WM_PRINT:
       Print(message, passOn);

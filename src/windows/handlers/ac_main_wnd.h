@@ -61,8 +61,9 @@ class TacMainWnd : public TWindowHandler {
   void UpdateGeometry();
   // The cache bitmap sized to the window and painted with the section over the parent's picture,
   // when the background changed. With dialogFill and a skin border colour for dialog controls,
-  // a clWindow field framed in that colour instead.
-  void PrepareBackground(bool dialogFill);
+  // a clWindow field framed in that colour instead. A height above 0 paints only that much of
+  // the window, from the top (a simple combo box's edit part).
+  void PrepareBackground(bool dialogFill, int height = 0);
   // The transparent corner pixels of the section's border image in the cache take what lies
   // behind the window.
   void PaintCornerPixels(int state);

@@ -34,31 +34,32 @@ void TacMainWnd::UpdateGeometry() {
   }
 }
 
-void TacMainWnd::PrepareBackground(bool dialogFill) {
+void TacMainWnd::PrepareBackground(bool dialogFill, int height) {
   if (skinData_ == nullptr || window_ == nullptr || !skinData_->BGChanged) return;
   UpdateGeometry();
+  const SIZE size{Size.cx, height > 0 ? height : Size.cy};
   const TacParentImage parent = ParentWindow != nullptr ? AskParentImage(ParentWindow) : TacParentImage{};
   if (skinData_->CacheBmp() == nullptr) skinData_->PrepareCache();
   TBitmap& cache = *skinData_->CacheBmp();
   cache.SetPixelFormat(TPixelFormat::pf24bit);
-  if (cache.Width() != Size.cx || cache.Height() != Size.cy) cache.SetSize(Size.cx, Size.cy);
+  if (cache.Width() != size.cx || cache.Height() != size.cy) cache.SetSize(size.cx, size.cy);
   if (cache.Handle() == nullptr) return;
   const TsSkinManager* manager = SkinManager();
   const TColor dialogBorder = manager != nullptr ? manager->SkinData().BorderColor : clFuchsia;
   const TacPixels pixels = PixelsOfDibSection(cache.Handle());
   if (dialogFill && dialogBorder != clFuchsia) {
-    FillSolidRect(pixels, {0, 0, Size.cx, Size.cy}, ColorToRGB(clWindow));
+    FillSolidRect(pixels, {0, 0, size.cx, size.cy}, ColorToRGB(clWindow));
     const TColor frame = ColorToRGB(dialogBorder);
-    FillSolidRect(pixels, {0, 0, Size.cx, 1}, frame);
-    FillSolidRect(pixels, {0, Size.cy - 1, Size.cx, Size.cy}, frame);
-    FillSolidRect(pixels, {0, 0, 1, Size.cy}, frame);
-    FillSolidRect(pixels, {Size.cx - 1, 0, Size.cx, Size.cy}, frame);
+    FillSolidRect(pixels, {0, 0, size.cx, 1}, frame);
+    FillSolidRect(pixels, {0, size.cy - 1, size.cx, size.cy}, frame);
+    FillSolidRect(pixels, {0, 0, 1, size.cy}, frame);
+    FillSolidRect(pixels, {size.cx - 1, 0, size.cx, size.cy}, frame);
   } else if (ParentWindow != nullptr) {
     // A control's own data: its client picture comes from the same cache, in the control's state,
     // so the frame must show that state too.
     const int state = OwnerControl() != nullptr ? skinData_->CurrentState() : 0;
     PaintControlSkin(*skinData_, parent, true, true, cache, TPoint{PosInParent.x, PosInParent.y},
-                     TRect{0, 0, Size.cx, Size.cy}, state);
+                     TRect{0, 0, size.cx, size.cy}, state);
   }
   const TControl* owner = OwnerControl();
   if (owner != nullptr && !owner->Enabled()) {

@@ -21,6 +21,10 @@ inline constexpr UINT kFirstRepeatDelay = 300;
 inline constexpr UINT kRepeatInterval = 55;
 inline constexpr UINT kHoverInterval = 20;
 
+inline constexpr bool IsBarTimer(UINT_PTR id) {
+  return id == kFirstRepeatTimer || id == kRepeatTimer || id == kHoverTimer;
+}
+
 // The bar's Flags bit: the window style asks for the bar.
 inline constexpr uint16_t kBarWanted = 8;
 

@@ -131,7 +131,7 @@ void TacScrollWnd::DragThumb(POINT point) {
 bool TacScrollWnd::Release() {
   TacScrollTracking& tracking = ScrollTracking();
   if (tracking.PressPortion == spNone || tracking.TrackWindow != Window()) return false;
-  if (GetCapture() == Window()) ReleaseCapture();
+  if (GetCapture() == Window() && !KeepsCaptureAfterBarRelease()) ReleaseCapture();
   const int portion = tracking.PressPortion;
   if (portion >= spFirstArrow && portion <= spTrackAfter) {
     KillTimer(Window(), kFirstRepeatTimer);

@@ -222,7 +222,7 @@ bool TacScrollWnd::HandleScrollMessage(TMessage& message, const TPassOn& passOn)
     case WM_SYSCOMMAND:
       return (message.WParam & 0xFFF0) == SC_VSCROLL;
     case WM_TIMER:
-      if (message.WParam == kFirstRepeatTimer || message.WParam == kRepeatTimer || message.WParam == kHoverTimer) {
+      if (IsBarTimer(message.WParam)) {
         TimerTick(message.WParam);
       } else {
         passOn(message);

@@ -53,6 +53,8 @@ class TacScrollWnd : public TacMainWnd {
   bool HandleScrollMessage(TMessage& message, const TPassOn& passOn);
   // The bar's window is enabled, and so is the control that owns the skin data.
   bool ControlEnabled() const;
+  // Whether the window keeps the mouse captured when a press on its bar ends.
+  virtual bool KeepsCaptureAfterBarRelease() const { return false; }
 
  private:
   TRect WindowRectNow() const;
