@@ -10,9 +10,9 @@
 #include "windows/auto/ac_provider.h"
 #include "windows/dialog_frame/dialog_border.h"
 #include "windows/dialog_frame/dialog_children.h"
+#include "windows/dialog_frame/redraw_off.h"
 #include "windows/provider/frame_geometry.h"
 #include "windows/provider/frame_parts.h"
-#include "windows/provider/title_cover.h"
 
 namespace sundrel {
 
@@ -20,6 +20,8 @@ namespace {
 
 // Children may have come since: the dialog's provider gives them their handlers.
 constexpr int kRescanChildren = 28;
+// What a dialog sends itself when it has made or rearranged controls of its own.
+constexpr UINT kControlsChanged = 0x052E;
 
 }  // namespace
 
@@ -86,7 +88,7 @@ int TacDialogWnd::TitleHeight() const {
   return DialogTitleHeight(BorderKind, SavedStyle);
 }
 
-std::vector<TacCaptionButton> TacDialogWnd::CaptionButtons() const {
+std::vector<TacCaptionButton> TacDialogWnd::CaptionButtons() {
   const TsSkinManager* manager = SkinManager();
   if (manager == nullptr || (SavedStyle & WS_SYSMENU) == 0) return {};
   const HWND window = Window();
@@ -168,17 +170,23 @@ void TacDialogWnd::CtlColorDialog(TMessage& message) {
   message.Result = reinterpret_cast<LRESULT>(dialogBrush_.get());
 }
 
-void TacDialogWnd::UnderCover(TMessage& message, const TPassOn& passOn) {
-  TacTitleCover* cover = IsWindowVisible(Window()) && TitleHeight() > 0 ? TacTitleCover::Instance() : nullptr;
-  if (cover != nullptr) {
-    EnsurePicture();
-    TBitmap& cache = *SkinData()->CacheBmp();
-    cover->ShowOver(Window(), cache, RECT{0, 0, cache.Width(), ClientOffset(Window()).y});
+void TacDialogWnd::WithoutSystemDrawing(TMessage& message, const TPassOn& passOn) {
+  {
+    TRedrawOff redrawOff(Window());
+    passOn(message);
+    if (message.Msg == WM_NCACTIVATE) DialogActive = message.WParam != 0;
   }
-  passOn(message);
-  SkinData()->BGChanged = true;
+  if (message.Msg == WM_SETTEXT) ReadCaption();
   RepaintFrame();
-  if (cover != nullptr) cover->Conceal();
+}
+
+void TacDialogWnd::ControlsChanged(TMessage& message, const TPassOn& passOn) {
+  {
+    TRedrawOff redrawOff(Window());
+    TacScrollWnd::WndProc(message, passOn);
+    ScanChildren();
+  }
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void TacDialogWnd::Activated(TMessage& message, const TPassOn& passOn) {
@@ -214,26 +222,31 @@ void TacDialogWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       PaintClient(message, passOn);
       return;
     case WM_ERASEBKGND:
+      if (provider_.DialogMode == 3 && message.WParam != 0) {
+        EraseOwnPaintedParts(message, passOn);
+        return;
+      }
       message.Result = 1;
-      return;
-    case WM_NCACTIVATE:
-      if (!visible) break;
-      DialogActive = message.WParam != 0;
-      UnderCover(message, passOn);
       return;
     case WM_ACTIVATE:
       if (!visible) break;
       Activated(message, passOn);
       return;
+    case WM_NCACTIVATE:
     case WM_SETTEXT:
-      if (!visible) break;
-      UnderCover(message, passOn);
-      ReadCaption();
-      return;
     case WM_ENABLE:
-      passOn(message);
-      SkinData()->BGChanged = true;
-      if (visible) RepaintFrame();
+      if (visible) {
+        WithoutSystemDrawing(message, passOn);
+        return;
+      }
+      // Shown later, the dialog must not show the picture made before.
+      if (message.Msg != WM_NCACTIVATE) SkinData()->BGChanged = true;
+      break;
+    case WM_GETDLGCODE:
+      message.Result = 0;
+      return;
+    case kControlsChanged:
+      ControlsChanged(message, passOn);
       return;
     case WM_SIZE:
       SkinData()->BGChanged = true;
@@ -260,7 +273,7 @@ void TacDialogWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       if (!IsWindow(Window())) return;
       if (command == SC_MAXIMIZE || command == SC_RESTORE || command == SC_MINIMIZE) {
         systemMenu_->UpdateItems();
-        SetHot(0);
+        SetHotButton(0);
       }
       return;
     }

@@ -1,5 +1,7 @@
 // The dialog's picture of its whole window (frame, title bar, client background), how its frame
 // and its client background reach the screen, and the window region cut from the skin's corners.
+#include <algorithm>
+
 #include "base/utf.h"
 #include "controls/s_common_data.h"
 #include "controls/section_paint_win32.h"
@@ -38,11 +40,6 @@ bool IsGroupBox(HWND window) {
 }
 
 }  // namespace
-
-int TacDialogWnd::ButtonState(int hitCode) const {
-  if (hitCode != HotButton) return 0;
-  return pressed_ ? 2 : 1;
-}
 
 bool TacDialogWnd::EnsurePicture() {
   TsCommonData& data = *SkinData();
@@ -90,16 +87,53 @@ void TacDialogWnd::PaintPicture() {
   }
   if (TitleHeight() > 0) {
     const std::vector<TacCaptionButton> buttons = CaptionButtons();
-    PaintTitleBand(cache, *manager,
-                   {kTitleSection, data.SkinIndex, data.SkinSection(), FrameHeight() + TitleHeight(),
-                    CaptionButtonsWidth(buttons, size.cx), state});
+    const int buttonsWidth = CaptionButtonsWidth(buttons, size.cx);
+    PaintTitleBand(
+        cache, *manager,
+        {kTitleSection, data.SkinIndex, data.SkinSection(), FrameHeight() + TitleHeight(), buttonsWidth, state});
     PaintIcon(cache);
+    KeepButtonsBackground(cache, buttonsWidth);
     PaintCaptionButtons(
         cache, *manager, buttons, [this](int hitCode) { return ButtonState(hitCode); }, DialogActive);
     PaintCaption(cache);
   }
   GdiFlush();
   data.BGChanged = false;
+}
+
+void TacDialogWnd::KeepButtonsBackground(TBitmap& cache, int buttonsWidth) {
+  buttonsBackgroundLeft_ = cache.Width() - buttonsWidth;
+  const int height = ClientOffset(Window()).y;
+  buttonsBackground_.SetPixelFormat(TPixelFormat::pf24bit);
+  buttonsBackground_.SetSize(buttonsWidth, height);
+  if (buttonsBackground_.Handle() == nullptr) return;
+  BitBlt(buttonsBackground_.Canvas().Handle(), 0, 0, buttonsWidth, height, cache.Canvas().Handle(),
+         buttonsBackgroundLeft_, 0, SRCCOPY);
+  GdiFlush();
+}
+
+bool TacDialogWnd::RepaintButton(int hitCode) {
+  TBitmap* cache = SkinData()->CacheBmp();
+  if (cache == nullptr || cache->Handle() == nullptr || buttonsBackground_.Handle() == nullptr) return false;
+  // Buttons as far left as the icon stand outside the kept background.
+  const int leftmost = std::max(buttonsBackgroundLeft_, FrameWidth() + GetSystemMetrics(SM_CXSMICON));
+  for (const TacCaptionButton& button : CaptionButtons()) {
+    if (button.HitCode != hitCode) continue;
+    const TRect& r = button.Rect;
+    if (r.Left < leftmost || r.Bottom > buttonsBackground_.Height()) return false;
+    const int width = r.Right - r.Left;
+    const int height = r.Bottom - r.Top;
+    const HDC picture = cache->Canvas().Handle();
+    BitBlt(picture, r.Left, r.Top, width, height, buttonsBackground_.Canvas().Handle(), r.Left - buttonsBackgroundLeft_,
+           r.Top, SRCCOPY);
+    GdiFlush();
+    PaintCaptionButtons(
+        *cache, *SkinManager(), {button}, [this](int code) { return ButtonState(code); }, DialogActive);
+    WholeWindowDC dc(Window());
+    BitBlt(dc.get(), r.Left, r.Top, width, height, picture, r.Left, r.Top, SRCCOPY);
+    return true;
+  }
+  return true;
 }
 
 void TacDialogWnd::PaintIcon(TBitmap& cache) {
@@ -185,6 +219,22 @@ void TacDialogWnd::ExcludeChildren(HDC dc) {
   if (mode == 3) {
     for (const RECT& r : kOwnPaintedRects) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
   }
+}
+
+void TacDialogWnd::EraseOwnPaintedParts(TMessage& message, const TPassOn& passOn) {
+  // Made once: every such dialog erases the same rectangles.
+  static const UniqueRegion ownPainted = [] {
+    UniqueRegion all(CreateRectRgn(0, 0, 0, 0));
+    for (const RECT& r : kOwnPaintedRects) {
+      UniqueRegion part(CreateRectRgnIndirect(&r));
+      CombineRgn(all.get(), all.get(), part.get(), RGN_OR);
+    }
+    return all;
+  }();
+  const auto dc = reinterpret_cast<HDC>(message.WParam);
+  SavedDC saved(dc);
+  SelectClipRgn(dc, ownPainted.get());
+  passOn(message);
 }
 
 void TacDialogWnd::PaintClient(TMessage& message, const TPassOn& passOn) {

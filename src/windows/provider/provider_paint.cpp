@@ -39,11 +39,6 @@ void DrawTransparent(HDC dc, const RECT& r, TBitmap& glyph, COLORREF transparent
 
 }  // namespace
 
-int TsSkinProvider::ButtonState(int hitCode) const {
-  if (hitCode != hotButton_) return 0;
-  return pressed_ ? 2 : 1;
-}
-
 void TsSkinProvider::EnsurePicture() {
   const TBitmap& cache = *skinData_.CacheBmp();
   const SIZE window = WindowSize(form_->Handle());

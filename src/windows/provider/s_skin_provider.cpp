@@ -185,8 +185,7 @@ void TsSkinProvider::OnSkinRemoved() {
   if (adapter_) adapter_->RemoveAll();
   if (useGlobalColor_ && !skinData_.CustomColor()) form_->SetColor(clBtnFace);
   SetSystemMenuStyle((form_->BorderIcons() & biSystemMenu) != 0);
-  hotButton_ = 0;
-  pressed_ = false;
+  ForgetButtons();
   if (form_->HandleAllocated()) {
     SetWindowRgn(form_->Handle(), nullptr, FALSE);
     // The system draws its own frame again.
