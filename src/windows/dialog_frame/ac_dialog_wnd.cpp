@@ -67,13 +67,7 @@ void TacDialogWnd::RestoreNativeParams() {
 void TacDialogWnd::ReadButtonMasks() {
   const TsSkinManager* manager = SkinManager();
   if (manager == nullptr) return;
-  const TacButtonMasks masks =
-      CaptionButtonMasks(*manager, SkinData()->SkinIndex, SkinData()->SkinSection(), HasFullCaption(BorderKind));
-  closeMask_ = masks.Close;
-  maximizeMask_ = masks.Maximize;
-  minimizeMask_ = masks.Minimize;
-  helpMask_ = masks.Help;
-  restoreMask_ = masks.Restore;
+  masks_ = CaptionButtonMasks(*manager, SkinData()->SkinIndex, SkinData()->SkinSection(), HasFullCaption(BorderKind));
 }
 
 int TacDialogWnd::FrameWidth() const {
@@ -92,16 +86,16 @@ std::vector<TacCaptionButton> TacDialogWnd::CaptionButtons() {
   const TsSkinManager* manager = SkinManager();
   if (manager == nullptr || (SavedStyle & WS_SYSMENU) == 0) return {};
   const HWND window = Window();
-  std::vector<TacButtonSlot> slots{{HTCLOSE, closeMask_, true}};
+  std::vector<TacButtonSlot> slots{{HTCLOSE, masks_.Close, true}};
   if ((SavedStyle & WS_MAXIMIZEBOX) != 0) {
     const bool maximized = IsZoomed(window) != FALSE;
-    slots.push_back({HTMAXBUTTON, maximized ? restoreMask_ : maximizeMask_,
+    slots.push_back({HTMAXBUTTON, maximized ? masks_.Restore : masks_.Maximize,
                      maximized ? systemMenu_->CanRestore() : systemMenu_->CanMaximize()});
   }
   if ((SavedStyle & WS_MINIMIZEBOX) != 0) {
-    slots.push_back({HTMINBUTTON, IsIconic(window) ? restoreMask_ : minimizeMask_, systemMenu_->CanMinimize()});
+    slots.push_back({HTMINBUTTON, IsIconic(window) ? masks_.Restore : masks_.Minimize, systemMenu_->CanMinimize()});
   }
-  if ((SavedExStyle & WS_EX_CONTEXTHELP) != 0) slots.push_back({HTHELP, helpMask_, true});
+  if ((SavedExStyle & WS_EX_CONTEXTHELP) != 0) slots.push_back({HTHELP, masks_.Help, true});
   return LayoutCaptionButtons(*manager, slots, WindowSize(window).cx, FrameWidth(), FrameHeight(), TitleHeight());
 }
 

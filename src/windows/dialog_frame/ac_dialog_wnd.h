@@ -15,6 +15,7 @@
 #include "base/handles_win32.h"
 #include "framework/bitmap.h"
 #include "windows/dialog_frame/ac_system_menu.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/title_bar_mouse.h"
 #include "windows/provider/title_buttons.h"
 #include "windows/scroll/ac_scroll_wnd.h"
@@ -69,7 +70,7 @@ class TacDialogWnd : public TacScrollWnd, public TacTitleBarMouse {
   void PaintPicture();
   void PaintIcon(TBitmap& cache);
   void PaintCaption(TBitmap& cache);
-  bool GripCell(RECT& cell) const;
+  bool GripCell(TRect& cell) const;
   void PaintFrame();
   void RepaintFrame();
   void UpdateRegion();
@@ -97,7 +98,7 @@ class TacDialogWnd : public TacScrollWnd, public TacTitleBarMouse {
   TacDialogProvider& provider_;
   TacSystemMenuState menuState_;
   std::unique_ptr<TacSystemMenu> systemMenu_;
-  int closeMask_ = -1, maximizeMask_ = -1, minimizeMask_ = -1, helpMask_ = -1, restoreMask_ = -1;
+  TacButtonMasks masks_;
   HICON icon_ = nullptr;
   UniqueBrush dialogBrush_;
   TBitmap buttonsBackground_;

@@ -8,7 +8,6 @@
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin/mask/mask_glyph.h"
 #include "skin/section/control_picture.h"
 #include "windows/auto/ac_provider.h"
 #include "windows/dialog_frame/ac_dialog_wnd.h"
@@ -51,17 +50,8 @@ bool TacDialogWnd::EnsurePicture() {
   return true;
 }
 
-bool TacDialogWnd::GripCell(RECT& cell) const {
-  const TsSkinManager* manager = SkinManager();
-  if (BorderKind != bkSizeable && BorderKind != 5) return false;
-  const int mask = manager->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-  if (!manager->IsValidMaskIndex(mask)) return false;
-  const TSize cellSize = manager->GetMaskCellSize(mask);
-  const SIZE size = WindowSize(Window());
-  const int left = size.cx - cellSize.cx - FrameWidth();
-  const int top = size.cy - cellSize.cy - FrameHeight();
-  cell = RECT{left, top, left + cellSize.cx, top + cellSize.cy};
-  return true;
+bool TacDialogWnd::GripCell(TRect& cell) const {
+  return HasGrip(BorderKind) && GripCellOf(*SkinManager(), Window(), FrameWidth(), FrameHeight(), cell);
 }
 
 void TacDialogWnd::PaintPicture() {
@@ -80,11 +70,7 @@ void TacDialogWnd::PaintPicture() {
                                clFuchsia};
   PaintControlPicture(skin, control, {},
                       {PixelsOfDibSection(cache.Handle()), TRect{0, 0, size.cx, size.cy}, {}, state, {}}, true, false);
-  if (RECT grip{}; GripCell(grip)) {
-    const int mask = manager->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-    DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{grip.left, grip.top}, 0,
-                  skin.Masks()[static_cast<size_t>(mask)], &skin.MasterBitmap(), kGlyphNormal);
-  }
+  if (TRect grip{}; GripCell(grip)) PaintGrip(cache, *manager, grip);
   if (TitleHeight() > 0) {
     const std::vector<TacCaptionButton> buttons = CaptionButtons();
     const int buttonsWidth = CaptionButtonsWidth(buttons, size.cx);

@@ -22,7 +22,7 @@ int TacDialogWnd::TitleHitTest(POINT screen) {
       return hit != HTNOWHERE ? hit : HTCAPTION;
     }
   }
-  if (RECT grip{}; GripCell(grip) && at.x >= grip.left && at.y >= grip.top) return HTBOTTOMRIGHT;
+  if (TRect grip{}; GripCell(grip) && at.x >= grip.Left && at.y >= grip.Top) return HTBOTTOMRIGHT;
   if (IsZoomed(Window())) {
     RECT inner = bounds;
     InflateRect(&inner, -2, -2);

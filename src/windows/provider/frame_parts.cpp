@@ -97,6 +97,31 @@ void PaintCaptionButtons(TBitmap& cache, const TsSkinManager& manager, const std
   }
 }
 
+namespace {
+
+int GripMask(const TsSkinManager& manager) {
+  return manager.GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
+}
+
+}  // namespace
+
+bool GripCellOf(const TsSkinManager& manager, HWND window, int frameWidth, int frameHeight, TRect& cell) {
+  const int mask = GripMask(manager);
+  if (!manager.IsValidMaskIndex(mask)) return false;
+  const TSize size = manager.GetMaskCellSize(mask);
+  const SIZE windowSize = WindowSize(window);
+  const int left = windowSize.cx - size.cx - frameWidth;
+  const int top = windowSize.cy - size.cy - frameHeight;
+  cell = TRect{left, top, left + size.cx, top + size.cy};
+  return true;
+}
+
+void PaintGrip(TBitmap& cache, const TsSkinManager& manager, const TRect& cell) {
+  const SkinModel& skin = manager.Skin();
+  DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{cell.Left, cell.Top}, 0,
+                skin.Masks()[static_cast<size_t>(GripMask(manager))], &skin.MasterBitmap(), kGlyphNormal);
+}
+
 void PaintTitleBand(TBitmap& cache, const TsSkinManager& manager, const TacTitleBand& band) {
   const SkinModel& skin = manager.Skin();
   const int width = cache.Width();

@@ -56,6 +56,12 @@ int CaptionButtonAt(const std::vector<TacCaptionButton>& buttons, int x);
 void PaintCaptionButtons(TBitmap& cache, const TsSkinManager& manager, const std::vector<TacCaptionButton>& buttons,
                          const std::function<int(int)>& stateOf, bool active);
 
+// The cell of the "GLOBALINFO" grip image in the window's bottom-right corner, inside the frame;
+// false when the skin has no grip image.
+bool GripCellOf(const TsSkinManager& manager, HWND window, int frameWidth, int frameHeight, TRect& cell);
+// The grip image drawn into that cell of the window's picture.
+void PaintGrip(TBitmap& cache, const TsSkinManager& manager, const TRect& cell);
+
 // The title section over the band at the top of the picture, and the section's "TITLEBAR" image
 // over its right end behind the buttons.
 struct TacTitleBand {

@@ -19,7 +19,7 @@ int TsSkinProvider::TitleHitTest(POINT screen) {
   GetWindowRect(form_->Handle(), &bounds);
   const POINT at{screen.x - bounds.left, screen.y - bounds.top};
   const TsSkinManager* manager = SkinManager();
-  const int height = manager->IsValidMaskIndex(closeMask_) ? manager->GetMaskCellSize(closeMask_).cy : 21;
+  const int height = manager->IsValidMaskIndex(masks_.Close) ? manager->GetMaskCellSize(masks_.Close).cy : 21;
   const int top = (title + FrameHeight(*form_) - height) / 2;
   if (at.y >= top && at.y <= top + height) {
     const RECT icon = IconRect();

@@ -132,15 +132,12 @@ void TsSkinProvider::PrepareForm() {
 
 void TsSkinProvider::UpdateIconIndexes() {
   const TsSkinManager* manager = SkinManager();
-  closeMask_ = maximizeMask_ = minimizeMask_ = restoreMask_ = titleButtonMask_ = -1;
+  masks_ = TacButtonMasks{};
+  titleButtonMask_ = -1;
   if (manager == nullptr || manager->GetSkinIndex("GLOBALINFO") < 0) return;
   const bool fullCaption =
       (form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable) && !IsToolWindow(*form_);
-  const TacButtonMasks masks = CaptionButtonMasks(*manager, skinData_.SkinIndex, skinData_.SkinSection(), fullCaption);
-  closeMask_ = masks.Close;
-  maximizeMask_ = masks.Maximize;
-  minimizeMask_ = masks.Minimize;
-  restoreMask_ = masks.Restore;
+  masks_ = CaptionButtonMasks(*manager, skinData_.SkinIndex, skinData_.SkinSection(), fullCaption);
   titleButtonMask_ = manager->GetMaskIndexDirect("GLOBALINFO", "TITLEBUTTON");
   if (titleButtonMask_ < 0) {
     titleButtonMask_ = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "TITLEBUTTON");

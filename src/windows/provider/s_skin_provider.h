@@ -22,6 +22,7 @@
 #include "framework/removal_token.h"
 #include "skin/manager/form_provider_link_win32.h"
 #include "windows/provider/ctrl_adapter.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_system_menu.h"
 #include "windows/provider/title_bar_mouse.h"
 #include "windows/provider/title_buttons.h"
@@ -112,7 +113,6 @@ class TsSkinProvider : public TComponent,
   void PaintTitleIcon(TBitmap& cache);
   void PaintTitleButtons(TBitmap& cache);
   void PaintCaptionText(TBitmap& cache);
-  void PaintGrip(TBitmap& cache);
   bool GripCell(TRect& cell);
   void CopyFrameToWindow();
   void PaintClient(HDC dc);
@@ -154,7 +154,8 @@ class TsSkinProvider : public TComponent,
   TsSystemMenu* systemMenu_ = nullptr;
   std::unique_ptr<TacCtrlAdapter> adapter_;
 
-  int closeMask_ = -1, maximizeMask_ = -1, minimizeMask_ = -1, restoreMask_ = -1, titleButtonMask_ = -1;
+  TacButtonMasks masks_;
+  int titleButtonMask_ = -1;
   bool active_ = true;
   bool regionDirty_ = true;
   // The picture was rebuilt since children were last told: some may wait for it.
