@@ -20,7 +20,7 @@ namespace {
 
 // Children may have come since: the dialog's provider gives them their handlers.
 constexpr int kRescanChildren = 28;
-// What a dialog sends itself when it has made or rearranged controls of its own.
+// A message that reaches some dialogs after controls of theirs were made or rearranged.
 constexpr UINT kControlsChanged = 0x052E;
 
 }  // namespace
@@ -170,6 +170,7 @@ void TacDialogWnd::WithoutSystemDrawing(TMessage& message, const TPassOn& passOn
     passOn(message);
     if (message.Msg == WM_NCACTIVATE) DialogActive = message.WParam != 0;
   }
+  if (Detached) return;
   if (message.Msg == WM_SETTEXT) ReadCaption();
   RepaintFrame();
 }
@@ -178,6 +179,7 @@ void TacDialogWnd::ControlsChanged(TMessage& message, const TPassOn& passOn) {
   {
     TRedrawOff redrawOff(Window());
     TacScrollWnd::WndProc(message, passOn);
+    if (Detached) return;
     ScanChildren();
   }
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
