@@ -77,17 +77,13 @@ class TacDialogWnd : public TacScrollWnd, public TacTitleBarMouse {
   void PaintClient(TMessage& message, const TPassOn& passOn);
   // Leaves out of the client paint what the dialog's controls and its own parts paint.
   void ExcludeChildren(HDC dc);
-  // Keeps what lies behind the caption buttons, for repainting one of them alone.
-  void KeepButtonsBackground(TBitmap& cache, int buttonsWidth);
-  // Brings one caption button in its state to the picture and the screen; false when the picture
-  // must be painted anew for it.
-  bool RepaintButton(int hitCode);
 
   // dialog_title_mouse.cpp
   HWND TitleBarWindow() const override { return Window(); }
   TsSkinManager* TitleBarManager() const override { return SkinManager(); }
   void SystemHitTest(TMessage& message, const TPassOn& passOn) override;
-  void ButtonsChanged(int previous, int current) override;
+  bool RepaintButtonAlone(int hitCode) override;
+  void RepaintWholeFrame() override { RepaintFrame(); }
   void ShowSystemMenu(int x, int y) override;
   void ShowSystemMenuUnderIcon() override;
   void UpdateSystemMenu() override;
@@ -101,8 +97,7 @@ class TacDialogWnd : public TacScrollWnd, public TacTitleBarMouse {
   TacButtonMasks masks_;
   HICON icon_ = nullptr;
   UniqueBrush dialogBrush_;
-  TBitmap buttonsBackground_;
-  int buttonsBackgroundLeft_ = 0;
+  TacButtonsBackground buttonsBackground_;
   bool firstPaintDone_ = false;
   bool parentUpdating_ = false;
 };

@@ -1,7 +1,5 @@
 // The dialog's picture of its whole window (frame, title bar, client background), how its frame
 // and its client background reach the screen, and the window region cut from the skin's corners.
-#include <algorithm>
-
 #include "base/utf.h"
 #include "controls/s_common_data.h"
 #include "controls/section_paint_win32.h"
@@ -78,7 +76,7 @@ void TacDialogWnd::PaintPicture() {
         cache, *manager,
         {kTitleSection, data.SkinIndex, data.SkinSection(), FrameHeight() + TitleHeight(), buttonsWidth, state});
     PaintIcon(cache);
-    KeepButtonsBackground(cache, buttonsWidth);
+    buttonsBackground_.Keep(cache, buttonsWidth, ClientOffset(Window()).y);
     PaintCaptionButtons(
         cache, *manager, buttons, [this](int hitCode) { return ButtonState(hitCode); }, DialogActive);
     PaintCaption(cache);
@@ -87,37 +85,12 @@ void TacDialogWnd::PaintPicture() {
   data.BGChanged = false;
 }
 
-void TacDialogWnd::KeepButtonsBackground(TBitmap& cache, int buttonsWidth) {
-  buttonsBackgroundLeft_ = cache.Width() - buttonsWidth;
-  const int height = ClientOffset(Window()).y;
-  buttonsBackground_.SetPixelFormat(TPixelFormat::pf24bit);
-  buttonsBackground_.SetSize(buttonsWidth, height);
-  if (buttonsBackground_.Handle() == nullptr) return;
-  BitBlt(buttonsBackground_.Canvas().Handle(), 0, 0, buttonsWidth, height, cache.Canvas().Handle(),
-         buttonsBackgroundLeft_, 0, SRCCOPY);
-  GdiFlush();
-}
-
-bool TacDialogWnd::RepaintButton(int hitCode) {
-  TBitmap* cache = SkinData()->CacheBmp();
-  if (cache == nullptr || cache->Handle() == nullptr || buttonsBackground_.Handle() == nullptr) return false;
-  // Buttons as far left as the icon stand outside the kept background.
-  const int leftmost = std::max(buttonsBackgroundLeft_, FrameWidth() + GetSystemMetrics(SM_CXSMICON));
+bool TacDialogWnd::RepaintButtonAlone(int hitCode) {
+  if (!IsWindowVisible(Window()) || EnsurePicture()) return false;
   for (const TacCaptionButton& button : CaptionButtons()) {
     if (button.HitCode != hitCode) continue;
-    const TRect& r = button.Rect;
-    if (r.Left < leftmost || r.Bottom > buttonsBackground_.Height()) return false;
-    const int width = r.Right - r.Left;
-    const int height = r.Bottom - r.Top;
-    const HDC picture = cache->Canvas().Handle();
-    BitBlt(picture, r.Left, r.Top, width, height, buttonsBackground_.Canvas().Handle(), r.Left - buttonsBackgroundLeft_,
-           r.Top, SRCCOPY);
-    GdiFlush();
-    PaintCaptionButtons(
-        *cache, *SkinManager(), {button}, [this](int code) { return ButtonState(code); }, DialogActive);
-    WholeWindowDC dc(Window());
-    BitBlt(dc.get(), r.Left, r.Top, width, height, picture, r.Left, r.Top, SRCCOPY);
-    return true;
+    return buttonsBackground_.Repaint(Window(), *SkinData()->CacheBmp(), *SkinManager(), button, ButtonState(hitCode),
+                                      DialogActive, FrameWidth() + GetSystemMetrics(SM_CXSMICON));
   }
   return true;
 }

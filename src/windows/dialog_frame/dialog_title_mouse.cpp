@@ -35,14 +35,6 @@ void TacDialogWnd::SystemHitTest(TMessage& message, const TPassOn& passOn) {
   TacScrollWnd::WndProc(message, passOn);
 }
 
-void TacDialogWnd::ButtonsChanged(int previous, int current) {
-  // A button alone is enough while the picture is otherwise up to date.
-  bool alone = IsWindowVisible(Window()) && !EnsurePicture();
-  if (alone && IsButton(previous) && previous != current) alone = RepaintButton(previous);
-  if (alone && IsButton(current)) alone = RepaintButton(current);
-  if (!alone) RepaintFrame();
-}
-
 void TacDialogWnd::UpdateSystemMenu() {
   systemMenu_->UpdateItems();
 }

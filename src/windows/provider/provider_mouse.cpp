@@ -39,8 +39,17 @@ void TsSkinProvider::SystemHitTest(TMessage& message, const TPassOn& passOn) {
   passOn(message);
 }
 
-void TsSkinProvider::ButtonsChanged(int, int) {
-  RepaintFrame();
+bool TsSkinProvider::RepaintButtonAlone(int hitCode) {
+  const HWND window = form_->Handle();
+  if (!Skinned() || !IsWindowVisible(window) || IsIconic(window) || skinData_.BGChanged) return false;
+  // An extra title button's glyph is drawn over its image: the frame's painting does that.
+  if (TitleButtonOf(hitCode) != nullptr) return false;
+  for (const TacCaptionButton& button : CaptionButtons()) {
+    if (button.HitCode != hitCode) continue;
+    return buttonsBackground_.Repaint(window, *skinData_.CacheBmp(), *SkinManager(), button, ButtonState(hitCode),
+                                      active_, IconRect().right);
+  }
+  return true;
 }
 
 bool TsSkinProvider::CanToggleMaximized() {

@@ -71,6 +71,7 @@ void TsSkinProvider::PaintWindowImage() {
                    {TitleSectionOf(titleSkin_), skinData_.SkinIndex, skinData_.SkinSection(), title + frameHeight,
                     ButtonsWidth(), state});
     PaintTitleIcon(cache);
+    buttonsBackground_.Keep(cache, ButtonsWidth(), title + frameHeight);
     PaintTitleButtons(cache);
     PaintCaptionText(cache);
   }

@@ -126,7 +126,8 @@ class TsSkinProvider : public TComponent,
   HWND TitleBarWindow() const override;
   TsSkinManager* TitleBarManager() const override { return SkinManager(); }
   void SystemHitTest(TMessage& message, const TPassOn& passOn) override;
-  void ButtonsChanged(int previous, int current) override;
+  bool RepaintButtonAlone(int hitCode) override;
+  void RepaintWholeFrame() override { RepaintFrame(); }
   void ShowSystemMenu(int x, int y) override;
   // Also where Alt+Space shows it.
   void ShowSystemMenuUnderIcon() override;
@@ -156,6 +157,7 @@ class TsSkinProvider : public TComponent,
 
   TacButtonMasks masks_;
   int titleButtonMask_ = -1;
+  TacButtonsBackground buttonsBackground_;
   bool active_ = true;
   bool regionDirty_ = true;
   // The picture was rebuilt since children were last told: some may wait for it.

@@ -48,6 +48,13 @@ void TacTitleBarMouse::ForgetButtons() {
   pressed_ = false;
 }
 
+void TacTitleBarMouse::ButtonsChanged(int previous, int current) {
+  bool alone = true;
+  if (IsButton(previous) && previous != current) alone = RepaintButtonAlone(previous);
+  if (alone && IsButton(current)) alone = RepaintButtonAlone(current);
+  if (!alone) RepaintWholeFrame();
+}
+
 void TacTitleBarMouse::ReleaseButton(POINT screen) {
   const int pressed = hotButton_;
   const bool wasPressed = pressed_;

@@ -44,8 +44,10 @@ class TacTitleBarMouse {
   virtual TsSkinManager* TitleBarManager() const = 0;
   // The system's answer to WM_NCHITTEST (borders, corners, the caption).
   virtual void SystemHitTest(TMessage& message, const TPassOn& passOn) = 0;
-  // Brings the buttons whose state changed to the screen; either code may be 0.
-  virtual void ButtonsChanged(int previous, int current) = 0;
+  // Repaints one button in its state, in the picture and on the window; false when the whole
+  // frame must be painted for it (hidden, a stale picture, a button the kept background lacks).
+  virtual bool RepaintButtonAlone(int hitCode) = 0;
+  virtual void RepaintWholeFrame() = 0;
   virtual void ShowSystemMenu(int x, int y) = 0;
   // Where a click on the title icon shows it.
   virtual void ShowSystemMenuUnderIcon() = 0;
@@ -65,6 +67,8 @@ class TacTitleBarMouse {
   static bool IsButton(int hitCode);
 
  private:
+  // Brings the buttons whose state changed to the screen; either code may be 0.
+  void ButtonsChanged(int previous, int current);
   void ReleaseButton(POINT screen);
   void ClickButton(int hitCode, POINT screen);
   void SystemCommand(WPARAM command);

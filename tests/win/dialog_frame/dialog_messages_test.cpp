@@ -23,7 +23,6 @@ namespace {
 
 using namespace sundrel::testing;
 
-constexpr COLORREF kMarker = RGB(1, 254, 3);
 constexpr UINT kControlsChanged = 0x052E;
 
 // A dialog template without controls: the header, no menu, the system's dialog class, the title.
@@ -101,25 +100,6 @@ class DialogMessages : public DialogFrameTest {
     ADD_FAILURE() << "no button " << hitCode;
     return {};
   }
-  // Paints the marker straight onto the window over the rectangle (window coordinates).
-  void Mark(const TRect& r) {
-    HDC dc = GetWindowDC(dialog);
-    HBRUSH brush = CreateSolidBrush(kMarker);
-    const RECT area{r.Left, r.Top, r.Right, r.Bottom};
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    ReleaseDC(dialog, dc);
-  }
-  // Whether the window still shows the marker in the middle of the rectangle. Read from the
-  // window's own surface, at once: only what the last call painted has changed, and Wine shows
-  // that surface on the screen only later.
-  bool StillMarked(const TRect& r) {
-    HDC dc = GetWindowDC(dialog);
-    const COLORREF seen = GetPixel(dc, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    ReleaseDC(dialog, dc);
-    return seen == kMarker;
-  }
-
   TMenuPainterFactory previousPainterFactory = nullptr;
   HWND dialog = nullptr;
   TacDialogWnd* frame = nullptr;
@@ -204,21 +184,21 @@ TEST_F(DialogMessages, OnlyTheButtonThatChangesStateIsRepainted) {
   ASSERT_EQ(frame->HotButton(), 0);
 
   // Hot: the close button turns hot; the caption and the minimize button are left as they were.
-  for (const TRect& r : {caption, minimize.Rect, close.Rect}) Mark(r);
-  ASSERT_TRUE(StillMarked(caption)) << "the marker shows";
+  for (const TRect& r : {caption, minimize.Rect, close.Rect}) Mark(dialog, r);
+  ASSERT_TRUE(StillMarked(dialog, caption)) << "the marker shows";
   SetCursorPos(onClose.x, onClose.y);
   SendMessageW(dialog, WM_NCHITTEST, 0, MAKELPARAM(onClose.x, onClose.y));
   EXPECT_EQ(frame->HotButton(), HTCLOSE);
-  EXPECT_FALSE(StillMarked(close.Rect));
-  EXPECT_TRUE(StillMarked(caption));
-  EXPECT_TRUE(StillMarked(minimize.Rect));
+  EXPECT_FALSE(StillMarked(dialog, close.Rect));
+  EXPECT_TRUE(StillMarked(dialog, caption));
+  EXPECT_TRUE(StillMarked(dialog, minimize.Rect));
 
   // Pressed, the same.
-  for (const TRect& r : {caption, minimize.Rect, close.Rect}) Mark(r);
+  for (const TRect& r : {caption, minimize.Rect, close.Rect}) Mark(dialog, r);
   SendMessageW(dialog, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(onClose.x, onClose.y));
-  EXPECT_FALSE(StillMarked(close.Rect));
-  EXPECT_TRUE(StillMarked(caption));
-  EXPECT_TRUE(StillMarked(minimize.Rect));
+  EXPECT_FALSE(StillMarked(dialog, close.Rect));
+  EXPECT_TRUE(StillMarked(dialog, caption));
+  EXPECT_TRUE(StillMarked(dialog, minimize.Rect));
   EXPECT_GT(ExpectGlyphCell(*Manager(), dialog, close, 2), 10);
 
   // Released over the caption: the button goes back to normal and the dialog stays.
@@ -227,6 +207,7 @@ TEST_F(DialogMessages, OnlyTheButtonThatChangesStateIsRepainted) {
   EXPECT_EQ(frame->HotButton(), 0);
   EXPECT_GT(ExpectGlyphCell(*Manager(), dialog, close, 0), 10);
   EXPECT_TRUE(IsWindowVisible(dialog));
+  SetCursorPos(0, 0);  // off every window the next tests show
 }
 
 TEST_F(DialogMessages, TheSystemMenuOpensOwnerDrawnByTheMenuPainter) {
