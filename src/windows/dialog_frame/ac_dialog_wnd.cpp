@@ -10,9 +10,9 @@
 #include "windows/auto/ac_provider.h"
 #include "windows/dialog_frame/dialog_border.h"
 #include "windows/dialog_frame/dialog_children.h"
+#include "windows/dialog_frame/redraw_off.h"
 #include "windows/provider/frame_geometry.h"
 #include "windows/provider/frame_parts.h"
-#include "windows/provider/title_cover.h"
 
 namespace sundrel {
 
@@ -20,6 +20,8 @@ namespace {
 
 // Children may have come since: the dialog's provider gives them their handlers.
 constexpr int kRescanChildren = 28;
+// A message that reaches some dialogs after controls of theirs were made or rearranged.
+constexpr UINT kControlsChanged = 0x052E;
 
 }  // namespace
 
@@ -65,13 +67,7 @@ void TacDialogWnd::RestoreNativeParams() {
 void TacDialogWnd::ReadButtonMasks() {
   const TsSkinManager* manager = SkinManager();
   if (manager == nullptr) return;
-  const TacButtonMasks masks =
-      CaptionButtonMasks(*manager, SkinData()->SkinIndex, SkinData()->SkinSection(), HasFullCaption(BorderKind));
-  closeMask_ = masks.Close;
-  maximizeMask_ = masks.Maximize;
-  minimizeMask_ = masks.Minimize;
-  helpMask_ = masks.Help;
-  restoreMask_ = masks.Restore;
+  masks_ = CaptionButtonMasks(*manager, SkinData()->SkinIndex, SkinData()->SkinSection(), HasFullCaption(BorderKind));
 }
 
 int TacDialogWnd::FrameWidth() const {
@@ -86,20 +82,20 @@ int TacDialogWnd::TitleHeight() const {
   return DialogTitleHeight(BorderKind, SavedStyle);
 }
 
-std::vector<TacCaptionButton> TacDialogWnd::CaptionButtons() const {
+std::vector<TacCaptionButton> TacDialogWnd::CaptionButtons() {
   const TsSkinManager* manager = SkinManager();
   if (manager == nullptr || (SavedStyle & WS_SYSMENU) == 0) return {};
   const HWND window = Window();
-  std::vector<TacButtonSlot> slots{{HTCLOSE, closeMask_, true}};
+  std::vector<TacButtonSlot> slots{{HTCLOSE, masks_.Close, true}};
   if ((SavedStyle & WS_MAXIMIZEBOX) != 0) {
     const bool maximized = IsZoomed(window) != FALSE;
-    slots.push_back({HTMAXBUTTON, maximized ? restoreMask_ : maximizeMask_,
+    slots.push_back({HTMAXBUTTON, maximized ? masks_.Restore : masks_.Maximize,
                      maximized ? systemMenu_->CanRestore() : systemMenu_->CanMaximize()});
   }
   if ((SavedStyle & WS_MINIMIZEBOX) != 0) {
-    slots.push_back({HTMINBUTTON, IsIconic(window) ? restoreMask_ : minimizeMask_, systemMenu_->CanMinimize()});
+    slots.push_back({HTMINBUTTON, IsIconic(window) ? masks_.Restore : masks_.Minimize, systemMenu_->CanMinimize()});
   }
-  if ((SavedExStyle & WS_EX_CONTEXTHELP) != 0) slots.push_back({HTHELP, helpMask_, true});
+  if ((SavedExStyle & WS_EX_CONTEXTHELP) != 0) slots.push_back({HTHELP, masks_.Help, true});
   return LayoutCaptionButtons(*manager, slots, WindowSize(window).cx, FrameWidth(), FrameHeight(), TitleHeight());
 }
 
@@ -168,17 +164,25 @@ void TacDialogWnd::CtlColorDialog(TMessage& message) {
   message.Result = reinterpret_cast<LRESULT>(dialogBrush_.get());
 }
 
-void TacDialogWnd::UnderCover(TMessage& message, const TPassOn& passOn) {
-  TacTitleCover* cover = IsWindowVisible(Window()) && TitleHeight() > 0 ? TacTitleCover::Instance() : nullptr;
-  if (cover != nullptr) {
-    EnsurePicture();
-    TBitmap& cache = *SkinData()->CacheBmp();
-    cover->ShowOver(Window(), cache, RECT{0, 0, cache.Width(), ClientOffset(Window()).y});
+void TacDialogWnd::WithoutSystemDrawing(TMessage& message, const TPassOn& passOn) {
+  {
+    TRedrawOff redrawOff(Window());
+    passOn(message);
+    if (message.Msg == WM_NCACTIVATE) DialogActive = message.WParam != 0;
   }
-  passOn(message);
-  SkinData()->BGChanged = true;
+  if (Detached) return;
+  if (message.Msg == WM_SETTEXT) ReadCaption();
   RepaintFrame();
-  if (cover != nullptr) cover->Conceal();
+}
+
+void TacDialogWnd::ControlsChanged(TMessage& message, const TPassOn& passOn) {
+  {
+    TRedrawOff redrawOff(Window());
+    TacScrollWnd::WndProc(message, passOn);
+    if (Detached) return;
+    ScanChildren();
+  }
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void TacDialogWnd::Activated(TMessage& message, const TPassOn& passOn) {
@@ -214,26 +218,31 @@ void TacDialogWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       PaintClient(message, passOn);
       return;
     case WM_ERASEBKGND:
+      if (provider_.DialogMode == 3 && message.WParam != 0) {
+        EraseOwnPaintedParts(message, passOn);
+        return;
+      }
       message.Result = 1;
-      return;
-    case WM_NCACTIVATE:
-      if (!visible) break;
-      DialogActive = message.WParam != 0;
-      UnderCover(message, passOn);
       return;
     case WM_ACTIVATE:
       if (!visible) break;
       Activated(message, passOn);
       return;
+    case WM_NCACTIVATE:
     case WM_SETTEXT:
-      if (!visible) break;
-      UnderCover(message, passOn);
-      ReadCaption();
-      return;
     case WM_ENABLE:
-      passOn(message);
-      SkinData()->BGChanged = true;
-      if (visible) RepaintFrame();
+      if (visible) {
+        WithoutSystemDrawing(message, passOn);
+        return;
+      }
+      // Shown later, the dialog must not show the picture made before.
+      if (message.Msg != WM_NCACTIVATE) SkinData()->BGChanged = true;
+      break;
+    case WM_GETDLGCODE:
+      message.Result = 0;
+      return;
+    case kControlsChanged:
+      ControlsChanged(message, passOn);
       return;
     case WM_SIZE:
       SkinData()->BGChanged = true;
@@ -260,7 +269,7 @@ void TacDialogWnd::WndProc(TMessage& message, const TPassOn& passOn) {
       if (!IsWindow(Window())) return;
       if (command == SC_MAXIMIZE || command == SC_RESTORE || command == SC_MINIMIZE) {
         systemMenu_->UpdateItems();
-        SetHot(0);
+        SetHotButton(0);
       }
       return;
     }

@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "base/handles_win32.h"
+#include "framework/bitmap.h"
 #include "windows/dialog_frame/ac_system_menu.h"
+#include "windows/provider/frame_parts.h"
+#include "windows/provider/title_bar_mouse.h"
 #include "windows/provider/title_buttons.h"
 #include "windows/scroll/ac_scroll_wnd.h"
 
@@ -21,7 +24,7 @@ namespace sundrel {
 
 class TacDialogProvider;
 
-class TacDialogWnd : public TacScrollWnd {
+class TacDialogWnd : public TacScrollWnd, public TacTitleBarMouse {
  public:
   TacDialogWnd(HWND dialog, TacDialogProvider& provider);
   ~TacDialogWnd() override;
@@ -33,7 +36,6 @@ class TacDialogWnd : public TacScrollWnd {
   void RestoreNativeParams() override;
 
   int BorderKind = 1;
-  int HotButton = 0;  // the hit code of the caption button under the mouse or pressed, 0 for none
   bool DialogActive = true;
   bool RegionDirty = true;
   LONG SavedStyle = 0;
@@ -42,11 +44,8 @@ class TacDialogWnd : public TacScrollWnd {
   int FrameWidth() const;
   int FrameHeight() const;
   int TitleHeight() const;
-  // The caption buttons as they are shown now, from the right; painted and hit-tested alike.
-  std::vector<TacCaptionButton> CaptionButtons() const;
-  // WM_NCHITTEST at a point of the screen as the title bar and grip answer it; HTNOWHERE where
-  // the system's answer stands.
-  int TitleHitTest(POINT screen) const;
+  std::vector<TacCaptionButton> CaptionButtons() override;
+  int TitleHitTest(POINT screen) override;
   TacSystemMenu& SystemMenu() { return *systemMenu_; }
 
  protected:
@@ -55,8 +54,13 @@ class TacDialogWnd : public TacScrollWnd {
  private:
   bool HandleSkinCommand(TMessage& message, const TPassOn& passOn);
   void ReadButtonMasks();
-  // Lets the system store a new state or caption while a cover hides what it draws there.
-  void UnderCover(TMessage& message, const TPassOn& passOn);
+  // Lets the system store a new state, caption or enabled state with redrawing off, so that it
+  // draws nothing of its own; the skinned frame shows the change after.
+  void WithoutSystemDrawing(TMessage& message, const TPassOn& passOn);
+  // The dialog made or changed controls of its own: they get their handlers, and all is redrawn.
+  void ControlsChanged(TMessage& message, const TPassOn& passOn);
+  // Only the rectangles that a dialog painted with "FORM" paints itself are erased by it.
+  void EraseOwnPaintedParts(TMessage& message, const TPassOn& passOn);
   void Activated(TMessage& message, const TPassOn& passOn);
   void CtlColorDialog(TMessage& message);
   void ScanChildren();
@@ -66,34 +70,34 @@ class TacDialogWnd : public TacScrollWnd {
   void PaintPicture();
   void PaintIcon(TBitmap& cache);
   void PaintCaption(TBitmap& cache);
-  bool GripCell(RECT& cell) const;
+  bool GripCell(TRect& cell) const;
   void PaintFrame();
   void RepaintFrame();
   void UpdateRegion();
   void PaintClient(TMessage& message, const TPassOn& passOn);
   // Leaves out of the client paint what the dialog's controls and its own parts paint.
   void ExcludeChildren(HDC dc);
-  int ButtonState(int hitCode) const;
 
   // dialog_title_mouse.cpp
-  bool HandleMouse(TMessage& message, const TPassOn& passOn);
-  void SetHot(int hitCode);
-  void Press(int hitCode);
-  void Release(POINT screen);
-  void Click(int hitCode);
-  void DoubleClick(int hitCode);
-  void ShowSystemMenu(int x, int y);
-  void TrackLeave();
-  void SystemCommand(WPARAM command);
+  HWND TitleBarWindow() const override { return Window(); }
+  TsSkinManager* TitleBarManager() const override { return SkinManager(); }
+  void SystemHitTest(TMessage& message, const TPassOn& passOn) override;
+  bool RepaintButtonAlone(int hitCode) override;
+  void RepaintWholeFrame() override { RepaintFrame(); }
+  void ShowSystemMenu(int x, int y) override;
+  void ShowSystemMenuUnderIcon() override;
+  void UpdateSystemMenu() override;
+  bool CanToggleMaximized() override;
+  void ButtonCommandDone(int hitCode) override;
+  bool KeepsCaptionClick() override;
 
   TacDialogProvider& provider_;
   TacSystemMenuState menuState_;
   std::unique_ptr<TacSystemMenu> systemMenu_;
-  int closeMask_ = -1, maximizeMask_ = -1, minimizeMask_ = -1, helpMask_ = -1, restoreMask_ = -1;
+  TacButtonMasks masks_;
   HICON icon_ = nullptr;
   UniqueBrush dialogBrush_;
-  bool pressed_ = false;
-  bool trackingLeave_ = false;
+  TacButtonsBackground buttonsBackground_;
   bool firstPaintDone_ = false;
   bool parentUpdating_ = false;
 };

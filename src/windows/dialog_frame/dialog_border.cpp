@@ -38,6 +38,10 @@ int DialogTitleHeight(int borderKind, LONG style) {
   return GetSystemMetrics(toolCaption ? SM_CYSMCAPTION : SM_CYCAPTION);
 }
 
+bool HasGrip(int borderKind) {
+  return borderKind == bkSizeable || borderKind == kSizeableToolFrame;
+}
+
 bool HasFullCaption(int borderKind) {
   return borderKind == bkNotSetUp || borderKind == bkSizeable;
 }

@@ -19,6 +19,8 @@ TacBorderKind BorderKindOf(LONG style);
 int DialogFrameWidth(int borderKind);
 int DialogFrameHeight(int borderKind);
 int DialogTitleHeight(int borderKind, LONG style);
+// Whether the frame shows the grip image in its bottom-right corner (sizeable frames).
+bool HasGrip(int borderKind);
 // Whether the caption carries the big set of caption buttons.
 bool HasFullCaption(int borderKind);
 

@@ -6,7 +6,6 @@
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin/mask/mask_glyph.h"
 #include "skin/section/control_picture.h"
 #include "windows/auto/ac_provider.h"
 #include "windows/dialog_frame/ac_dialog_wnd.h"
@@ -39,11 +38,6 @@ bool IsGroupBox(HWND window) {
 
 }  // namespace
 
-int TacDialogWnd::ButtonState(int hitCode) const {
-  if (hitCode != HotButton) return 0;
-  return pressed_ ? 2 : 1;
-}
-
 bool TacDialogWnd::EnsurePicture() {
   TsCommonData& data = *SkinData();
   const SIZE size = WindowSize(Window());
@@ -54,17 +48,8 @@ bool TacDialogWnd::EnsurePicture() {
   return true;
 }
 
-bool TacDialogWnd::GripCell(RECT& cell) const {
-  const TsSkinManager* manager = SkinManager();
-  if (BorderKind != bkSizeable && BorderKind != 5) return false;
-  const int mask = manager->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-  if (!manager->IsValidMaskIndex(mask)) return false;
-  const TSize cellSize = manager->GetMaskCellSize(mask);
-  const SIZE size = WindowSize(Window());
-  const int left = size.cx - cellSize.cx - FrameWidth();
-  const int top = size.cy - cellSize.cy - FrameHeight();
-  cell = RECT{left, top, left + cellSize.cx, top + cellSize.cy};
-  return true;
+bool TacDialogWnd::GripCell(TRect& cell) const {
+  return HasGrip(BorderKind) && GripCellOf(*SkinManager(), Window(), FrameWidth(), FrameHeight(), cell);
 }
 
 void TacDialogWnd::PaintPicture() {
@@ -83,23 +68,31 @@ void TacDialogWnd::PaintPicture() {
                                clFuchsia};
   PaintControlPicture(skin, control, {},
                       {PixelsOfDibSection(cache.Handle()), TRect{0, 0, size.cx, size.cy}, {}, state, {}}, true, false);
-  if (RECT grip{}; GripCell(grip)) {
-    const int mask = manager->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-    DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{grip.left, grip.top}, 0,
-                  skin.Masks()[static_cast<size_t>(mask)], &skin.MasterBitmap(), kGlyphNormal);
-  }
+  if (TRect grip{}; GripCell(grip)) PaintGrip(cache, *manager, grip);
   if (TitleHeight() > 0) {
     const std::vector<TacCaptionButton> buttons = CaptionButtons();
-    PaintTitleBand(cache, *manager,
-                   {kTitleSection, data.SkinIndex, data.SkinSection(), FrameHeight() + TitleHeight(),
-                    CaptionButtonsWidth(buttons, size.cx), state});
+    const int buttonsWidth = CaptionButtonsWidth(buttons, size.cx);
+    PaintTitleBand(
+        cache, *manager,
+        {kTitleSection, data.SkinIndex, data.SkinSection(), FrameHeight() + TitleHeight(), buttonsWidth, state});
     PaintIcon(cache);
+    buttonsBackground_.Keep(cache, buttonsWidth, ClientOffset(Window()).y);
     PaintCaptionButtons(
         cache, *manager, buttons, [this](int hitCode) { return ButtonState(hitCode); }, DialogActive);
     PaintCaption(cache);
   }
   GdiFlush();
   data.BGChanged = false;
+}
+
+bool TacDialogWnd::RepaintButtonAlone(int hitCode) {
+  if (!IsWindowVisible(Window()) || EnsurePicture()) return false;
+  for (const TacCaptionButton& button : CaptionButtons()) {
+    if (button.HitCode != hitCode) continue;
+    return buttonsBackground_.Repaint(Window(), *SkinData()->CacheBmp(), *SkinManager(), button, ButtonState(hitCode),
+                                      DialogActive, FrameWidth() + GetSystemMetrics(SM_CXSMICON));
+  }
+  return true;
 }
 
 void TacDialogWnd::PaintIcon(TBitmap& cache) {
@@ -185,6 +178,22 @@ void TacDialogWnd::ExcludeChildren(HDC dc) {
   if (mode == 3) {
     for (const RECT& r : kOwnPaintedRects) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
   }
+}
+
+void TacDialogWnd::EraseOwnPaintedParts(TMessage& message, const TPassOn& passOn) {
+  // Made once: every such dialog erases the same rectangles.
+  static const UniqueRegion ownPainted = [] {
+    UniqueRegion all(CreateRectRgn(0, 0, 0, 0));
+    for (const RECT& r : kOwnPaintedRects) {
+      UniqueRegion part(CreateRectRgnIndirect(&r));
+      CombineRgn(all.get(), all.get(), part.get(), RGN_OR);
+    }
+    return all;
+  }();
+  const auto dc = reinterpret_cast<HDC>(message.WParam);
+  SavedDC saved(dc);
+  SelectClipRgn(dc, ownPainted.get());
+  passOn(message);
 }
 
 void TacDialogWnd::PaintClient(TMessage& message, const TPassOn& passOn) {

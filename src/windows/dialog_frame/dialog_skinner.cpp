@@ -17,6 +17,19 @@ namespace {
 // A dialog with this many drop-down lists keeps a part of its client area painted by itself.
 constexpr int kThreeDropDownLists = 3;
 
+// A dialog that made its scroll bars flat gets the plain ones back, which the skinned bars are
+// drawn over. Looked up when first needed: the compiler's import library of comctl32 lacks it.
+void UninitializeFlatScrollBars(HWND dialog) {
+  using TUninitializeFlatSB = HRESULT(WINAPI*)(HWND);
+  static const TUninitializeFlatSB uninitialize = [] {
+    HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+    if (comctl == nullptr) comctl = LoadLibraryW(L"comctl32.dll");
+    FARPROC found = comctl != nullptr ? GetProcAddress(comctl, "UninitializeFlatSB") : nullptr;
+    return reinterpret_cast<TUninitializeFlatSB>(reinterpret_cast<void*>(found));
+  }();
+  if (uninitialize != nullptr) uninitialize(dialog);
+}
+
 void MoveToWishedPosition(HWND dialog) {
   const POINT wished = MessageBoxPosition();
   if (wished.x == -1 && wished.y == -1) return;
@@ -32,6 +45,7 @@ bool SkinSystemDialog(TacDialogProvider& provider) {
   TsSkinManager* manager = DefaultManager();
   if (provider.DialogHandler() != nullptr || manager == nullptr || !manager->SkinData().Active) return true;
   const HWND dialog = provider.DialogHandle();
+  UninitializeFlatScrollBars(dialog);
   auto owned = std::make_unique<TacDialogWnd>(dialog, provider);
   TacDialogWnd& handler = *owned;
   handler.Create(false);

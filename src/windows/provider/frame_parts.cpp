@@ -1,5 +1,7 @@
 #include "windows/provider/frame_parts.h"
 
+#include <algorithm>
+
 #include "paint/dib_pixels_win32.h"
 #include "paint/key_region_win32.h"
 #include "skin/manager/skin_manager_win32.h"
@@ -95,6 +97,58 @@ void PaintCaptionButtons(TBitmap& cache, const TsSkinManager& manager, const std
                   stateOf(button.HitCode), skin.Masks()[static_cast<size_t>(button.MaskIndex)], &skin.MasterBitmap(),
                   mode);
   }
+}
+
+namespace {
+
+int GripMask(const TsSkinManager& manager) {
+  return manager.GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
+}
+
+}  // namespace
+
+bool GripCellOf(const TsSkinManager& manager, HWND window, int frameWidth, int frameHeight, TRect& cell) {
+  const int mask = GripMask(manager);
+  if (!manager.IsValidMaskIndex(mask)) return false;
+  const TSize size = manager.GetMaskCellSize(mask);
+  const SIZE windowSize = WindowSize(window);
+  const int left = windowSize.cx - size.cx - frameWidth;
+  const int top = windowSize.cy - size.cy - frameHeight;
+  cell = TRect{left, top, left + size.cx, top + size.cy};
+  return true;
+}
+
+void PaintGrip(TBitmap& cache, const TsSkinManager& manager, const TRect& cell) {
+  const SkinModel& skin = manager.Skin();
+  DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{cell.Left, cell.Top}, 0,
+                skin.Masks()[static_cast<size_t>(GripMask(manager))], &skin.MasterBitmap(), kGlyphNormal);
+}
+
+void TacButtonsBackground::Keep(TBitmap& cache, int width, int height) {
+  left_ = cache.Width() - width;
+  height = std::min(height, cache.Height());
+  kept_.SetPixelFormat(TPixelFormat::pf24bit);
+  kept_.SetSize(width, height);
+  if (kept_.Handle() == nullptr || cache.Handle() == nullptr) return;
+  BitBlt(kept_.Canvas().Handle(), 0, 0, width, height, cache.Canvas().Handle(), left_, 0, SRCCOPY);
+  GdiFlush();
+}
+
+bool TacButtonsBackground::Repaint(HWND window, TBitmap& cache, const TsSkinManager& manager,
+                                   const TacCaptionButton& button, int state, bool active, int leftmost) {
+  const TRect& r = button.Rect;
+  if (kept_.Handle() == nullptr || cache.Handle() == nullptr) return false;
+  if (r.Left < std::max(left_, leftmost) || r.Bottom > kept_.Height() || r.Right > cache.Width()) return false;
+  const int width = r.Right - r.Left;
+  const int height = r.Bottom - r.Top;
+  const HDC picture = cache.Canvas().Handle();
+  BitBlt(picture, r.Left, r.Top, width, height, kept_.Canvas().Handle(), r.Left - left_, r.Top, SRCCOPY);
+  GdiFlush();
+  PaintCaptionButtons(
+      cache, manager, {button}, [state](int) { return state; }, active);
+  WholeWindowDC dc(window);
+  BitBlt(dc.get(), r.Left, r.Top, width, height, picture, r.Left, r.Top, SRCCOPY);
+  return true;
 }
 
 void PaintTitleBand(TBitmap& cache, const TsSkinManager& manager, const TacTitleBand& band) {

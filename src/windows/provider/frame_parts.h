@@ -51,10 +51,32 @@ int CaptionButtonsWidth(const std::vector<TacCaptionButton>& buttons, int window
 // The hit code of the button at x (window coordinates), HTCAPTION for a disabled one, HTNOWHERE
 // for none. A button without an image and no extra title button is never hit.
 int CaptionButtonAt(const std::vector<TacCaptionButton>& buttons, int x);
+// What lies behind the caption buttons in a frame's picture, kept as the picture is painted, so
+// that a button whose state changed can be repainted alone, in the picture and on the window.
+class TacButtonsBackground {
+ public:
+  // The right end of the picture, `width` wide and (at most) `height` high.
+  void Keep(TBitmap& cache, int width, int height);
+  // False where the button lies outside what was kept or left of `leftmost` (the icon's area):
+  // the whole frame is to be painted then.
+  bool Repaint(HWND window, TBitmap& cache, const TsSkinManager& manager, const TacCaptionButton& button, int state,
+               bool active, int leftmost);
+
+ private:
+  TBitmap kept_;
+  int left_ = 0;
+};
+
 // The buttons' images, each in the state stateOf gives its hit code; faded while inactive or
 // disabled.
 void PaintCaptionButtons(TBitmap& cache, const TsSkinManager& manager, const std::vector<TacCaptionButton>& buttons,
                          const std::function<int(int)>& stateOf, bool active);
+
+// The cell of the "GLOBALINFO" grip image in the window's bottom-right corner, inside the frame;
+// false when the skin has no grip image.
+bool GripCellOf(const TsSkinManager& manager, HWND window, int frameWidth, int frameHeight, TRect& cell);
+// The grip image drawn into that cell of the window's picture.
+void PaintGrip(TBitmap& cache, const TsSkinManager& manager, const TRect& cell);
 
 // The title section over the band at the top of the picture, and the section's "TITLEBAR" image
 // over its right end behind the buttons.

@@ -26,15 +26,15 @@ std::vector<TacCaptionButton> TsSkinProvider::CaptionButtons() {
   std::vector<TacButtonSlot> slots;
   if ((form_->BorderIcons() & biSystemMenu) != 0) {
     const HWND window = form_->Handle();
-    slots.push_back({HTCLOSE, closeMask_, true});
+    slots.push_back({HTCLOSE, masks_.Close, true});
     if (systemMenu_->ItemMaximize->Visible()) {
       const bool maximized = IsZoomed(window) != FALSE;
-      slots.push_back({HTMAXBUTTON, maximized ? restoreMask_ : maximizeMask_,
+      slots.push_back({HTMAXBUTTON, maximized ? masks_.Restore : masks_.Maximize,
                        maximized ? systemMenu_->ItemRestore->Enabled() : systemMenu_->ItemMaximize->Enabled()});
     }
     if (systemMenu_->ItemMinimize->Visible()) {
       slots.push_back(
-          {HTMINBUTTON, IsIconic(window) ? restoreMask_ : minimizeMask_, systemMenu_->ItemMinimize->Enabled()});
+          {HTMINBUTTON, IsIconic(window) ? masks_.Restore : masks_.Minimize, systemMenu_->ItemMinimize->Enabled()});
     }
   }
   // A title button is drawn and hit without a skin image too: its glyph shows it.
@@ -51,15 +51,8 @@ int TsSkinProvider::ButtonsWidth() {
 
 bool TsSkinProvider::GripCell(TRect& cell) {
   const TsSkinManager* manager = SkinManager();
-  if (gripMode_ != gmRightBottom || manager == nullptr || !form_->HandleAllocated()) return false;
-  const int mask = manager->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-  if (!manager->IsValidMaskIndex(mask)) return false;
-  const TSize size = manager->GetMaskCellSize(mask);
-  const SIZE window = WindowSize(form_->Handle());
-  const int left = window.cx - size.cx - FrameWidth(*form_);
-  const int top = window.cy - size.cy - FrameHeight(*form_);
-  cell = TRect{left, top, left + size.cx, top + size.cy};
-  return true;
+  return gripMode_ == gmRightBottom && manager != nullptr && form_->HandleAllocated() &&
+         GripCellOf(*manager, form_->Handle(), FrameWidth(*form_), FrameHeight(*form_), cell);
 }
 
 }  // namespace sundrel

@@ -5,7 +5,6 @@
 #include "controls/skin_utilities.h"
 #include "paint/dib_pixels_win32.h"
 #include "skin/manager/skin_manager_win32.h"
-#include "skin/mask/mask_glyph.h"
 #include "skin/section/control_picture.h"
 #include "windows/provider/frame_geometry.h"
 #include "windows/provider/frame_parts.h"
@@ -39,11 +38,6 @@ void DrawTransparent(HDC dc, const RECT& r, TBitmap& glyph, COLORREF transparent
 
 }  // namespace
 
-int TsSkinProvider::ButtonState(int hitCode) const {
-  if (hitCode != hotButton_) return 0;
-  return pressed_ ? 2 : 1;
-}
-
 void TsSkinProvider::EnsurePicture() {
   const TBitmap& cache = *skinData_.CacheBmp();
   const SIZE window = WindowSize(form_->Handle());
@@ -71,26 +65,18 @@ void TsSkinProvider::PaintWindowImage() {
       skinData_.CustomColor() ? ColorToRGB(form_->Color()) : clFuchsia};
   PaintControlPicture(skin, control, {},
                       {PixelsOfDibSection(cache.Handle()), TRect{0, 0, size.cx, size.cy}, {}, state, {}}, true, false);
-  PaintGrip(cache);
+  if (TRect grip{}; GripCell(grip)) PaintGrip(cache, *manager, grip);
   if (title > 0) {
     PaintTitleBand(cache, *manager,
                    {TitleSectionOf(titleSkin_), skinData_.SkinIndex, skinData_.SkinSection(), title + frameHeight,
                     ButtonsWidth(), state});
     PaintTitleIcon(cache);
+    buttonsBackground_.Keep(cache, ButtonsWidth(), title + frameHeight);
     PaintTitleButtons(cache);
     PaintCaptionText(cache);
   }
   GdiFlush();
   skinData_.BGChanged = false;
-}
-
-void TsSkinProvider::PaintGrip(TBitmap& cache) {
-  TRect cell{};
-  if (!GripCell(cell)) return;
-  const SkinModel& skin = SkinManager()->Skin();
-  const int mask = SkinManager()->GetMaskIndexDirect("GLOBALINFO", "GRIPIMAGE");
-  DrawMaskGlyph(PixelsOfDibSection(cache.Handle()), TPoint{cell.Left, cell.Top}, 0,
-                skin.Masks()[static_cast<size_t>(mask)], &skin.MasterBitmap(), kGlyphNormal);
 }
 
 void TsSkinProvider::PaintTitleIcon(TBitmap& cache) {

@@ -132,15 +132,12 @@ void TsSkinProvider::PrepareForm() {
 
 void TsSkinProvider::UpdateIconIndexes() {
   const TsSkinManager* manager = SkinManager();
-  closeMask_ = maximizeMask_ = minimizeMask_ = restoreMask_ = titleButtonMask_ = -1;
+  masks_ = TacButtonMasks{};
+  titleButtonMask_ = -1;
   if (manager == nullptr || manager->GetSkinIndex("GLOBALINFO") < 0) return;
   const bool fullCaption =
       (form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable) && !IsToolWindow(*form_);
-  const TacButtonMasks masks = CaptionButtonMasks(*manager, skinData_.SkinIndex, skinData_.SkinSection(), fullCaption);
-  closeMask_ = masks.Close;
-  maximizeMask_ = masks.Maximize;
-  minimizeMask_ = masks.Minimize;
-  restoreMask_ = masks.Restore;
+  masks_ = CaptionButtonMasks(*manager, skinData_.SkinIndex, skinData_.SkinSection(), fullCaption);
   titleButtonMask_ = manager->GetMaskIndexDirect("GLOBALINFO", "TITLEBUTTON");
   if (titleButtonMask_ < 0) {
     titleButtonMask_ = manager->GetMaskIndex(skinData_.SkinIndex, skinData_.SkinSection(), "TITLEBUTTON");
@@ -185,8 +182,7 @@ void TsSkinProvider::OnSkinRemoved() {
   if (adapter_) adapter_->RemoveAll();
   if (useGlobalColor_ && !skinData_.CustomColor()) form_->SetColor(clBtnFace);
   SetSystemMenuStyle((form_->BorderIcons() & biSystemMenu) != 0);
-  hotButton_ = 0;
-  pressed_ = false;
+  ForgetButtons();
   if (form_->HandleAllocated()) {
     SetWindowRgn(form_->Handle(), nullptr, FALSE);
     // The system draws its own frame again.

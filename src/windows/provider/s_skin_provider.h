@@ -22,14 +22,19 @@
 #include "framework/removal_token.h"
 #include "skin/manager/form_provider_link_win32.h"
 #include "windows/provider/ctrl_adapter.h"
+#include "windows/provider/frame_parts.h"
 #include "windows/provider/s_system_menu.h"
+#include "windows/provider/title_bar_mouse.h"
 #include "windows/provider/title_buttons.h"
 
 namespace sundrel {
 
 inline constexpr const char* SOnlyOneProvider = "Only one TsSkinProvider component is allowed!";
 
-class TsSkinProvider : public TComponent, public TacFormProviderLink, public TacSkinDataWindowOwner {
+class TsSkinProvider : public TComponent,
+                       public TacFormProviderLink,
+                       public TacSkinDataWindowOwner,
+                       public TacTitleBarMouse {
  public:
   // Serves the form that owns it, unless another provider serves that form already (then this
   // one stays inert).
@@ -76,16 +81,10 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   // then every control of the form hears of the skin and the whole window is redrawn.
   void SkinShownForm();
 
-  // The title bar's buttons as they are shown now, from the right; the same rectangles are
-  // painted and hit-tested.
-  std::vector<TacCaptionButton> CaptionButtons();
+  std::vector<TacCaptionButton> CaptionButtons() override;
   int ButtonsWidth();
   RECT IconRect();
-  // WM_NCHITTEST at a point of the screen, as the title bar answers it; HTNOWHERE where the
-  // system's answer stands.
-  int TitleHitTest(POINT screen);
-  // The hit code of the button that is hot or pressed, 0 for none.
-  int HotButton() const { return hotButton_; }
+  int TitleHitTest(POINT screen) override;
 
  protected:
   void Loaded() override;
@@ -114,7 +113,6 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   void PaintTitleIcon(TBitmap& cache);
   void PaintTitleButtons(TBitmap& cache);
   void PaintCaptionText(TBitmap& cache);
-  void PaintGrip(TBitmap& cache);
   bool GripCell(TRect& cell);
   void CopyFrameToWindow();
   void PaintClient(HDC dc);
@@ -123,20 +121,21 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   // Rebuilds the picture when it is stale.
   void EnsurePicture();
   void RepaintFrame();
-  int ButtonState(int hitCode) const;
 
   // provider_mouse.cpp
-  bool HandleMouse(TMessage& message, const TPassOn& passOn);
-  void SetHotButton(int hitCode);
-  void PressButton(int hitCode);
-  void ReleaseButton(POINT screen);
-  void ClickButton(int hitCode, POINT screen);
-  void DoubleClick(TMessage& message, const TPassOn& passOn);
-  void ShowSystemMenu(int x, int y);
-  // Where a click on the title icon and Alt+Space show it.
-  void ShowSystemMenuUnderIcon();
-  bool ButtonEnabled(int hitCode);
-  void TrackLeave();
+  HWND TitleBarWindow() const override;
+  TsSkinManager* TitleBarManager() const override { return SkinManager(); }
+  void SystemHitTest(TMessage& message, const TPassOn& passOn) override;
+  bool RepaintButtonAlone(int hitCode) override;
+  void RepaintWholeFrame() override { RepaintFrame(); }
+  void ShowSystemMenu(int x, int y) override;
+  // Also where Alt+Space shows it.
+  void ShowSystemMenuUnderIcon() override;
+  void UpdateSystemMenu() override;
+  bool CanToggleMaximized() override;
+  void ExtraButtonDown(int hitCode, POINT screen) override;
+  void ExtraButtonClicked(int hitCode, POINT screen) override;
+  void OtherDoubleClick(TMessage& message, const TPassOn& passOn) override;
   TsTitleButton* TitleButtonOf(int hitCode);
 
   TCustomForm* form_ = nullptr;
@@ -156,14 +155,13 @@ class TsSkinProvider : public TComponent, public TacFormProviderLink, public Tac
   TsSystemMenu* systemMenu_ = nullptr;
   std::unique_ptr<TacCtrlAdapter> adapter_;
 
-  int closeMask_ = -1, maximizeMask_ = -1, minimizeMask_ = -1, restoreMask_ = -1, titleButtonMask_ = -1;
-  int hotButton_ = 0;
-  bool pressed_ = false;  // the hot button is held down
+  TacButtonMasks masks_;
+  int titleButtonMask_ = -1;
+  TacButtonsBackground buttonsBackground_;
   bool active_ = true;
   bool regionDirty_ = true;
   // The picture was rebuilt since children were last told: some may wait for it.
   bool childrenWaiting_ = false;
-  bool trackingLeave_ = false;
 };
 
 }  // namespace sundrel

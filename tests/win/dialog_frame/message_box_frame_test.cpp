@@ -62,11 +62,11 @@ TEST_F(MessageBoxFrame, TheCloseButtonIsHitAndPressedByTheSkin) {
                        bounds.top + (close.Rect.Top + close.Rect.Bottom) / 2};
     SetCursorPos(centre.x, centre.y);
     EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLOSE);
-    EXPECT_EQ(frame->HotButton, HTCLOSE) << "the button under the mouse turns hot";
+    EXPECT_EQ(frame->HotButton(), HTCLOSE) << "the button under the mouse turns hot";
     EXPECT_GT(ExpectGlyphCell(*Manager(), box, close, 1), 10);
     SetCursorPos(centre.x - 60, centre.y);
     EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, MAKELPARAM(centre.x - 60, centre.y)), HTCAPTION);
-    EXPECT_EQ(frame->HotButton, 0);
+    EXPECT_EQ(frame->HotButton(), 0);
   });
 }
 

@@ -12,9 +12,12 @@
 namespace sundrel {
 namespace {
 
+using testing::Mark;
 using testing::ProviderOfForm;
 using testing::ProviderTest;
 using testing::PumpUntil;
+using testing::SettledCapture;
+using testing::StillMarked;
 
 POINT ScreenPoint(HWND window, int x, int y) {
   RECT bounds{};
@@ -90,6 +93,32 @@ TEST_F(CaptionButtons, ADisabledMinimizeButtonAnswersAsTheCaption) {
     return;
   }
   ADD_FAILURE() << "a sizeable form shows its minimize button";
+}
+
+TEST_F(CaptionButtons, OnlyTheButtonThatTurnsHotIsRepainted) {
+  TForm* form = ShownForm(bsSizeable, biSystemMenu | biMinimize | biMaximize);
+  const HWND window = form->Handle();
+  TsSkinProvider* provider = ProviderOfForm(form);
+  const std::vector<TacCaptionButton> buttons = provider->CaptionButtons();
+  ASSERT_EQ(buttons.size(), 3u);
+  const TacCaptionButton& close = buttons[0];
+  const TacCaptionButton& maximize = buttons[1];
+  const TRect caption{80, close.Rect.Top, 100, close.Rect.Bottom};
+  const POINT onCaption = Centre(window, caption);
+  SetCursorPos(onCaption.x, onCaption.y);
+  SettledCapture(window);
+  ASSERT_EQ(provider->HotButton(), 0);
+
+  for (const TRect& r : {caption, maximize.Rect, close.Rect}) Mark(window, r);
+  ASSERT_TRUE(StillMarked(window, caption)) << "the marker shows";
+  const POINT onMaximize = Centre(window, maximize.Rect);
+  SetCursorPos(onMaximize.x, onMaximize.y);
+  EXPECT_EQ(HitAt(window, onMaximize), HTMAXBUTTON);
+  EXPECT_FALSE(StillMarked(window, maximize.Rect));
+  EXPECT_TRUE(StillMarked(window, caption));
+  EXPECT_TRUE(StillMarked(window, close.Rect));
+  EXPECT_GT(testing::ExpectGlyphCell(*Manager(), window, maximize, 1), 10);
+  SetCursorPos(0, 0);  // off every window the next tests show
 }
 
 TEST_F(CaptionButtons, APressCountsOnlyWhenReleasedOverTheSameButton) {

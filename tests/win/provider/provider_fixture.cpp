@@ -54,6 +54,22 @@ int ExpectGlyphCell(const TsSkinManager& manager, HWND window, const TacCaptionB
   return compared;
 }
 
+void Mark(HWND window, const TRect& r) {
+  HDC dc = GetWindowDC(window);
+  HBRUSH brush = CreateSolidBrush(kMarker);
+  const RECT area{r.Left, r.Top, r.Right, r.Bottom};
+  FillRect(dc, &area, brush);
+  DeleteObject(brush);
+  ReleaseDC(window, dc);
+}
+
+bool StillMarked(HWND window, const TRect& r) {
+  HDC dc = GetWindowDC(window);
+  const COLORREF seen = GetPixel(dc, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  ReleaseDC(window, dc);
+  return seen == kMarker;
+}
+
 bool AnswersSkinned(HWND window) {
   return SendSkinCommand(window, SMC_IS_SKINNED) == 1;
 }

@@ -28,6 +28,14 @@ TScreenShot SettledCapture(HWND window);
 // Answers how many pixels were compared.
 int ExpectGlyphCell(const TsSkinManager& manager, HWND window, const TacCaptionButton& button, int state);
 
+// A colour no skin paints, drawn straight onto the window over a rectangle (window coordinates).
+inline constexpr COLORREF kMarker = RGB(1, 254, 3);
+void Mark(HWND window, const TRect& r);
+// Whether the window still shows the marker in the middle of the rectangle. Read from the
+// window's own surface, at once: only what the last call painted has changed, and Wine shows
+// that surface on the screen only later.
+bool StillMarked(HWND window, const TRect& r);
+
 bool AnswersSkinned(HWND window);
 // The skin provider that answers for the form's window, or nullptr.
 TsSkinProvider* ProviderOfForm(TCustomForm* form);
