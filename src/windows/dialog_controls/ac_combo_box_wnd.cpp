@@ -130,10 +130,20 @@ void TacComboBoxWnd::PaintBorder() {
   PaintButton(dc.get());
 }
 
+RECT TacComboBoxWnd::TextArea() const {
+  const RECT button = ButtonRect();
+  // With the button on the left (WS_EX_LEFTSCROLLBAR) the text goes right of it, not into a
+  // rectangle that ends where the button begins and so holds nothing.
+  if ((GetWindowLongW(Window(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0) {
+    return RECT{button.right, kComboBorder, Size.cx - kComboBorder, Size.cy - kComboBorder};
+  }
+  return RECT{kComboBorder, kComboBorder, button.left, Size.cy - kComboBorder};
+}
+
 void TacComboBoxWnd::PaintSelectedText() {
   TBitmap* cache = SkinData()->CacheBmp();
   if (cache == nullptr || cache->Handle() == nullptr) return;
-  const RECT area{kComboBorder, kComboBorder, ButtonRect().left, Size.cy - kComboBorder};
+  const RECT area = TextArea();
   const RECT textRect{area.left + 1, area.top + 1, area.right + 1, area.bottom + 1};
   const std::wstring text = ChosenText(Window());
   constexpr UINT kFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;

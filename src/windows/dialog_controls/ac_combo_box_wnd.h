@@ -42,6 +42,8 @@ class TacComboBoxWnd : public TacEditWnd {
   void PrepareCache();
   // A drop-down list's chosen text in the cache: on the highlight while focused.
   void PaintSelectedText();
+  // Where a drop-down list's chosen text goes: inside the border, beside the button on either side.
+  RECT TextArea() const;
   void MakeListHandler();
   void AnswerListColors(TMessage& message);
   bool SimpleStyle() const;

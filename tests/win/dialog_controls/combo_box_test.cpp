@@ -161,6 +161,20 @@ TEST_F(ComboBoxTest, APrintedDropDownListShowsItsChosenTextOnTheHighlightOnlyWhi
   }
 }
 
+// With its button on the left, the chosen text goes right of the button.
+TEST_F(ComboBoxTest, AButtonOnTheLeftLeavesTheChosenTextOnItsRight) {
+  HWND combo = MakeCombo(CBS_DROPDOWNLIST, 10, 10, 140, 200, 3);
+  SetWindowLongW(combo, GWL_EXSTYLE, GetWindowLongW(combo, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  SendMessageW(combo, CB_SETCURSEL, 1, 0);
+  SetFocus(combo);
+  const std::unique_ptr<TBitmap> printed = Printed(combo);
+  const RECT button = HandlerOf(combo).ButtonRect();
+  ASSERT_LT(button.right, printed->Width() / 2) << "the button is on the left";
+  const RECT text{button.right + 1, 4, printed->Width() - 4, printed->Height() - 4};
+  EXPECT_EQ(GetPixel(printed->Canvas().Handle(), text.right - 2, printed->Height() / 2), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_GT(CountColour(*printed, text, GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
+}
+
 // The simple combo box's own part is its edit field: the frame goes round that, not round the
 // whole window, and below the list the form shows through.
 TEST_F(ComboBoxTest, TheSimpleComboFramesItsEditPart) {
