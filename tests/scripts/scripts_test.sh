@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks of the scripts' own decisions: which source entries setup derives from a machine's apt
-# sources, that the 32-bit probe's answer can be forced (to play the other kind of machine), and
-# that every Windows test's Wine bound lies inside its ctest timeout.
+# sources, that the 32-bit probe's answer can be forced (to play the other kind of machine), that
+# every Windows test's Wine bound lies inside its ctest timeout, and that Windows programs run side
+# by side never share a Wine prefix or display.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 source "$top/scripts/lib/env.sh"
@@ -84,6 +85,26 @@ for tree in win32 win64; do
     END { print (tests > 0 && bad == 0) ? "yes" : "no (" tests " tests, " bad + 0 " bounds outside)" }')
   check "$tree: every Wine bound lies inside its ctest timeout" "yes" "$inside"
 done
+
+# --- Windows programs run side by side each get a slot of their own: prefix and display
+slot_of() {
+  "$top/scripts/lib/wine-run" win64 cmd /c 'echo %WINEPREFIX% %DISPLAY%' | tr -d '\r'
+}
+(
+  export SUNDREL_BUILD=$scratch/build
+  source "$top/scripts/lib/xvfb.sh"
+  trap 'stop_xvfb; for s in 0 1; do (use_wine win64 "$s" && "$WINESERVER" -k 2>/dev/null); done' EXIT
+  start_xvfb_slots 2
+  read -r first second <<<"$SUNDREL_WINE_DISPLAYS"
+  check "a lone program takes the first slot" "$SUNDREL_BUILD/wineprefix-win64 $first" "$(slot_of)"
+  mkdir -p "$SUNDREL_BUILD"
+  exec 6>"$SUNDREL_BUILD/wine-slot-win64-0.lock"
+  flock 6
+  check "beside a running one, a program takes the next slot" "$SUNDREL_BUILD/wineprefix-win64-slot1 $second" "$(slot_of)"
+  exec 6>&-
+  echo "$passed $failed" >"$scratch/slot-counts"
+)
+read -r passed failed <"$scratch/slot-counts" || failed=$((failed + 1))
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
