@@ -6,6 +6,7 @@
 #include <set>
 
 #include "base/os_file.h"
+#include "base/path_text.h"
 
 namespace sundrel {
 
@@ -13,7 +14,7 @@ namespace {
 
 struct PartSet {
   std::string base;
-  std::multiset<int32_t> numbers;  // as often as each was listed
+  std::vector<int32_t> numbers;  // in list order, as often as each was listed
 };
 
 // The sets that the parts among the paths belong to, in the order each first appears; the sets
@@ -25,9 +26,14 @@ std::vector<PartSet> SetsInOrder(const std::vector<std::string>& paths) {
     if (!part) continue;
     auto set = std::find_if(sets.begin(), sets.end(), [&](const PartSet& s) { return s.base == part->base; });
     if (set == sets.end()) set = sets.insert(sets.end(), {part->base, {}});
-    set->numbers.insert(part->number);
+    set->numbers.push_back(part->number);
   }
   return sets;
+}
+
+std::vector<int32_t> Sorted(std::vector<int32_t> numbers) {
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
 }
 
 }  // namespace
@@ -53,7 +59,7 @@ std::vector<std::string> OrderChosenFiles(const std::vector<std::string>& paths)
   // A part's path is its base and number written back, so the sets give back the very paths.
   std::vector<std::string> ordered;
   for (const PartSet& set : SetsInOrder(paths)) {
-    for (const int32_t number : set.numbers) ordered.push_back(PartPath(set.base, number));
+    for (const int32_t number : Sorted(set.numbers)) ordered.push_back(PartPath(set.base, number));
   }
   for (const std::string& path : paths) {
     if (!ParsePartName(path)) ordered.push_back(path);
@@ -74,10 +80,26 @@ std::vector<std::string> FindFollowingParts(const std::string& firstPart) {
   return following;
 }
 
+std::vector<std::string> HigherPartsOnDisk(const std::string& base, int32_t partCount) {
+  FileSystem& files = CurrentFileSystem();
+  const std::string folder = ExtractFilePath(base);
+  const std::string name = ExtractFileName(base);
+  std::vector<int32_t> numbers;
+  // The listing of the folder the parts go to; an empty folder text means the current one.
+  for (const FolderEntry& entry : files.ListFolder(folder.empty() ? "." : folder)) {
+    const std::optional<PartName> part = ParsePartName(entry.name);
+    if (!entry.isFolder && part && part->base == name && part->number > partCount) numbers.push_back(part->number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  std::vector<std::string> paths;
+  for (const int32_t number : numbers) paths.push_back(PartPath(base, number));
+  return paths;
+}
+
 std::optional<std::string> FirstMissingPart(const std::vector<std::string>& items) {
   for (const PartSet& set : SetsInOrder(items)) {
     int32_t expected = 1;
-    for (const int32_t number : set.numbers) {
+    for (const int32_t number : Sorted(set.numbers)) {
       if (number > expected) return PartPath(set.base, expected);
       if (number == expected) ++expected;  // a part listed twice is no gap
     }

@@ -32,6 +32,10 @@ std::vector<std::string> OrderChosenFiles(const std::vector<std::string>& paths)
 // the first one missing. Nothing when the path is not the first part of a set.
 std::vector<std::string> FindFollowingParts(const std::string& firstPart);
 
+// The parts "<base>.vexl<k>" with k above the part count that are files in the base's folder
+// (an earlier split into more parts left them), by number.
+std::vector<std::string> HigherPartsOnDisk(const std::string& base, int32_t partCount);
+
 // The first part that the listed parts skip, for each set in the order it appears: with
 // ".vexl1", ".vexl2" and ".vexl4" listed, "<base>.vexl3". Parts missing after a set's highest
 // listed number cannot be told from the list and are not reported.
