@@ -85,6 +85,19 @@ TEST(PartNames, TheRestOfASetIsFoundBesideItsFirstPartUpToAGap) {
   EXPECT_TRUE(FindFollowingParts(dir.File("one.vexl1")).empty());
 }
 
+TEST(PartNames, HigherPartsOfAnEarlierSplitAreFoundByNumber) {
+  TempDir dir;
+  for (const char* name : {"clip.avi.vexl1", "clip.avi.vexl2", "clip.avi.vexl4", "clip.avi.vexl12", "clip.avi.vexl5",
+                           "clip.avi.vexl05", "clip.avi.vexl6.txt", "other.avi.vexl9", "clip.avi"}) {
+    test::WriteFileBytes(dir.File(name), {1});
+  }
+  std::filesystem::create_directory(std::filesystem::u8path(dir.File("clip.avi.vexl7")));
+  EXPECT_EQ(
+      HigherPartsOnDisk(dir.File("clip.avi"), 3),
+      (std::vector<std::string>{dir.File("clip.avi.vexl4"), dir.File("clip.avi.vexl5"), dir.File("clip.avi.vexl12")}));
+  EXPECT_TRUE(HigherPartsOnDisk(dir.File("clip.avi"), 12).empty());
+}
+
 // Parts on disk with the given sizes, listed for a merge in the order given.
 struct ListCase {
   const char* what;
