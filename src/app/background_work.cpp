@@ -27,6 +27,7 @@ void BackgroundWork::Run(Job job, std::function<void()> finished) {
   // What the job holds goes before anyone hears of the end: a source it kept open is closed
   // by the time the window shows its message.
   job = nullptr;
+  done_flag_.store(true, std::memory_order_release);
   finished();
 }
 

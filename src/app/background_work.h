@@ -33,6 +33,9 @@ class BackgroundWork {
   void Cancel() { cancel_.store(true, std::memory_order_relaxed); }
   bool Cancelling() const { return cancel_.load(std::memory_order_relaxed); }
   WorkProgress Progress() const;
+  // True once the job and what it held are gone (set just before `finished` is called): the
+  // window can learn of the end from this alone, should the word passed on never arrive.
+  bool Done() const { return done_flag_.load(std::memory_order_acquire); }
 
   // Call once `finished` was called: waits for the thread and raises what the job raised
   // (EOperationCancelled after a cancel), on the calling thread.
@@ -44,6 +47,7 @@ class BackgroundWork {
   std::atomic<int64_t> done_{0};
   std::atomic<int64_t> total_{0};
   std::atomic<bool> cancel_{false};
+  std::atomic<bool> done_flag_{false};
   WorkObserver observer_;
   std::exception_ptr error_;
   std::thread thread_;

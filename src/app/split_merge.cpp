@@ -23,13 +23,10 @@ std::vector<char> AllocateCopyBuffer() {
   }
 }
 
-bool CanCancel(const WorkObserver* observer) {
-  return observer != nullptr && observer->cancel != nullptr;
-}
-
 void WritePart(TStream& source, const std::string& name, int64_t size, std::span<char> buffer, WorkMeter& meter) {
   TFileStream part(name, FileMode::Create, FileShare::Exclusive);
   meter.Copy(source, part, size, buffer);
+  part.Close();
 }
 
 // The sizes of the listed files as they are now, for the progress total. A file that cannot be
@@ -44,24 +41,12 @@ std::vector<int64_t> ListedSizes(const std::vector<std::string>& items) {
   return sizes;
 }
 
-// Appends one listed file. On failure the output is cut back to where this file began, so it
-// holds exactly the files appended before the failing one.
 void AppendFile(TFileStream& output, const std::string& item, int64_t expectedSize, std::span<char> buffer,
                 WorkMeter& meter) {
-  const int64_t start = output.Position();
   TFileStream input(item, FileMode::OpenRead, FileShare::DenyWrite);
-  try {
-    const int64_t size = input.Size();
-    meter.CorrectTotal(expectedSize, size);
-    meter.Copy(input, output, size, buffer);
-  } catch (...) {
-    try {
-      output.SetSize(start);
-    } catch (const Exception&) {
-      // The original failure is what the user needs to see.
-    }
-    throw;
-  }
+  const int64_t size = input.Size();
+  meter.CorrectTotal(expectedSize, size);
+  meter.Copy(input, output, size, buffer);
 }
 
 void WriteMerged(const std::vector<std::string>& items, const std::vector<int64_t>& sizes,
@@ -70,6 +55,7 @@ void WriteMerged(const std::vector<std::string>& items, const std::vector<int64_
   std::vector<char> buffer = AllocateCopyBuffer();
   WorkMeter meter(observer, std::accumulate(sizes.begin(), sizes.end(), int64_t{0}));
   for (size_t i = 0; i < items.size(); ++i) AppendFile(output, items[i], sizes[i], buffer, meter);
+  output.Close();
 }
 
 }  // namespace
@@ -88,26 +74,27 @@ std::string PartFileName(const std::string& normalizedFolder, const std::string&
 }
 
 int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath,
-                  const WorkObserver* observer) {
+                  const WorkObserver* observer, HigherParts higherParts) {
   const SplitPlan plan = PlanSplit(source.Size(), partCount);
   if (plan.partCount == 0) return 0;
   const std::string folder = NormalizeFolderText(folderText);
   std::vector<char> buffer = AllocateCopyBuffer();
-  UndoableWrites writes(CanCancel(observer));
+  // Declared before the parts are opened, so that they are closed when it undoes them.
+  UndoableWrites writes;
+  for (int32_t k = 1; k <= plan.partCount; ++k) writes.WillCreate(PartFileName(folder, sourcePath, k));
+  if (higherParts == HigherParts::Remove) {
+    for (const std::string& part : HigherPartsOnDisk(folder + ExtractFileName(sourcePath), plan.partCount)) {
+      writes.WillRemove(part);
+    }
+  }
   WorkMeter meter(observer, source.Size());
 
   source.SetPosition(0);
-  try {
-    for (int32_t k = 1; k <= plan.partCount; ++k) {
-      const int64_t size = k == plan.partCount ? source.Size() - source.Position() : plan.partSize;
-      const std::string name = PartFileName(folder, sourcePath, k);
-      writes.BeforeCreate(name);
-      WritePart(source, name, size, buffer, meter);
-    }
-  } catch (const EOperationCancelled&) {
-    writes.Undo();
-    throw;
+  for (int32_t k = 1; k <= plan.partCount; ++k) {
+    const int64_t size = k == plan.partCount ? source.Size() - source.Position() : plan.partSize;
+    WritePart(source, PartFileName(folder, sourcePath, k), size, buffer, meter);
   }
+  writes.Commit();
   return plan.partCount;
 }
 
@@ -121,14 +108,11 @@ void MergeParts(const std::vector<std::string>& items, const std::string& output
 
   // Unwatched, the total is never shown, so the files need not be opened twice.
   const std::vector<int64_t> sizes = observer != nullptr ? ListedSizes(items) : std::vector<int64_t>(items.size());
-  UndoableWrites writes(CanCancel(observer));
-  writes.BeforeCreate(outputPath);
-  try {
-    WriteMerged(items, sizes, outputPath, observer);
-  } catch (const EOperationCancelled&) {
-    writes.Undo();  // the output is closed by now, as removing it needs on Windows
-    throw;
-  }
+  UndoableWrites writes;
+  writes.WillCreate(outputPath);
+  // The output is closed when this returns or unwinds, as removing it needs on Windows.
+  WriteMerged(items, sizes, outputPath, observer);
+  writes.Commit();
 }
 
 std::optional<std::string> MergeOutputName(const std::string& firstItem) {

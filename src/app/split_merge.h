@@ -29,17 +29,25 @@ std::string NormalizeFolderText(const std::string& folderText);
 
 std::string PartFileName(const std::string& normalizedFolder, const std::string& sourcePath, int32_t part);
 
+// What a split does with parts of the same name numbered above its count, left by an earlier
+// split into more parts.
+enum class HigherParts { Keep, Remove };
+
+// Split and merge are transactions: they complete, or they raise and leave the folder exactly as
+// it was (files they would replace or remove back with their bytes, files they created gone),
+// whether a cancel, a failed create, read, write or close ended them. Every written file is
+// flushed and closed with its result checked before the run counts as complete. An existing
+// file to be replaced that is read-only, or cannot be set aside until the run is over, is
+// refused before anything is written (EFCreateError naming it).
+
 // Writes the parts of the whole source stream (from position 0); returns how many were written.
-// Raises the stream layer's errors; parts written before a failure stay. Watched, the progress
-// counts the source's bytes; a cancel removes the parts this run created and gives the part
-// files that were there before back their names and bytes, then raises EOperationCancelled.
+// Watched, the progress counts the source's bytes; a cancel raises EOperationCancelled.
 int32_t SplitFile(TStream& source, int32_t partCount, const std::string& folderText, const std::string& sourcePath,
-                  const WorkObserver* observer = nullptr);
+                  const WorkObserver* observer = nullptr, HigherParts higherParts = HigherParts::Keep);
 
 // Writes the concatenation of the listed files, in order, to the output. The output must not be
 // one of the listed files; that is refused before anything is created. Watched, the progress
-// counts the listed files' bytes; a cancel removes the output (a file it replaced comes back)
-// and raises EOperationCancelled.
+// counts the listed files' bytes; a cancel raises EOperationCancelled.
 void MergeParts(const std::vector<std::string>& items, const std::string& outputPath,
                 const WorkObserver* observer = nullptr);
 

@@ -1,5 +1,6 @@
 #include "app/split_request.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/split_merge.h"
@@ -21,9 +22,9 @@ SplitRequest CheckSplitRequest(int64_t sourceSize, std::string_view countText) {
   if (sourceSize == 1) return Refuse(SSplitFileTooSmall);
   const std::optional<int32_t> count = TryStrToInt(TrimControlChars(countText));
   if (!count) return Refuse(SSplitCountInvalid);
-  if (PlanSplit(sourceSize, *count).partCount == 0) {
+  if (*count > kMaxPartCount || PlanSplit(sourceSize, *count).partCount == 0) {
     std::string message = SSplitCountRange;
-    message.replace(message.find("%d"), 2, std::to_string(sourceSize - 1));
+    message.replace(message.find("%d"), 2, std::to_string(std::min<int64_t>(sourceSize - 1, kMaxPartCount)));
     return Refuse(message);
   }
   return SplitRequest{*count, {}};

@@ -310,9 +310,22 @@ void Tfrmmain::sbtn3Click(TObject*) {
     ShowMessage(request.refusal);
     return;
   }
-  StartWork([source = std::move(source), count = request.partCount, folder = slbl1->Caption(),
-             sourcePath](const WorkObserver& observer) { SplitFile(*source, count, folder, sourcePath, &observer); },
-            SSplitFinished, SSplitCancelled);
+  const std::string folder = slbl1->Caption();
+  HigherParts higherParts = HigherParts::Keep;
+  const std::vector<std::string> higher =
+      HigherPartsOnDisk(NormalizeFolderText(folder) + ExtractFileName(sourcePath), request.partCount);
+  if (!higher.empty()) {
+    // Left beside the new parts, they would be offered and merged with them later.
+    const int answer =
+        Ask(FormatText(SRemoveHigherParts, {ExtractFileName(higher.front()), ExtractFileName(higher.back())}),
+            MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL) return;
+    if (answer == IDYES) higherParts = HigherParts::Remove;
+  }
+  StartWork(
+      [source = std::move(source), count = request.partCount, folder, sourcePath, higherParts](
+          const WorkObserver& observer) { SplitFile(*source, count, folder, sourcePath, &observer, higherParts); },
+      SSplitFinished, SSplitCancelled);
 }
 
 void Tfrmmain::sbtn6Click(TObject*) {
@@ -328,10 +341,13 @@ void Tfrmmain::sbtn7Click(TObject*) {
   const std::optional<std::string> outputName = MergeOutputName(slst1->Items()[0]);
   if (!outputName) return;
   const std::vector<std::string> items = slst1->Items().ToVector();
-  // Told now rather than found out half way, with a partial output to throw away.
-  if (const std::optional<std::string> missing = FirstMissingPart(items)) {
-    ShowMessage(FormatText(SMergePartMissing, {*missing}));
-    return;
+  // Told before anything is written: a list that cannot be one split's parts in order would
+  // give a wrong file that looks finished.
+  const std::vector<MergeFinding> findings = CheckMergeList(items);
+  if (!findings.empty()) {
+    std::string list;
+    for (const MergeFinding& finding : findings) list += (list.empty() ? "" : "\n") + finding.text;
+    if (Ask(FormatText(SMergeFindings, {list}), MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) != IDOK) return;
   }
   ssdlg1->SetFileName(*outputName);
   if (!ssdlg1->Execute()) return;

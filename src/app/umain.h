@@ -106,6 +106,10 @@ class Tfrmmain : public TForm {
   void AddToMergeList(const std::vector<std::string>& files);
   void FilesDropped(WPARAM drop);
   bool AskYesNo(const std::string& question);
+  // The system message box with the program's title; answers the button pressed (IDYES, ...).
+  int Ask(const std::string& question, unsigned buttons);
+  // Windows is ending the session: stop a run and wait, for a while, until it has rolled back.
+  bool EndSessionAllowed();
 
   std::unique_ptr<BackgroundWork> work_;
   std::string workFinishedText_;

@@ -6,6 +6,8 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <algorithm>
+
 #include "app/part_names.h"
 #include "app/umain.h"
 #include "app/window_texts.h"
@@ -46,7 +48,13 @@ bool CanUse(const std::string& path) {
 void Tfrmmain::AddToMergeList(const std::vector<std::string>& files) {
   std::vector<std::string> ordered = OrderChosenFiles(files);
   if (ordered.size() == 1) {
-    const std::vector<std::string> following = FindFollowingParts(ordered.front());
+    // Only the parts not listed yet: adding 10 to 12 first and then part 1 must not offer (and
+    // list a second time) the parts that are there already.
+    const std::vector<std::string> listed = slst1->Items().ToVector();
+    std::vector<std::string> following;
+    for (std::string& part : FindFollowingParts(ordered.front())) {
+      if (std::find(listed.begin(), listed.end(), part) == listed.end()) following.push_back(std::move(part));
+    }
     if (!following.empty() && AskYesNo(FormatText(SAddFollowingParts, {ExtractFileName(following.front()),
                                                                        ExtractFileName(following.back())}))) {
       ordered.insert(ordered.end(), following.begin(), following.end());

@@ -60,6 +60,9 @@ void Tfrmmain::WndProc(TMessage& message) {
     case kWorkFinished:
       WorkFinished();
       return;
+    case WM_QUERYENDSESSION:
+      message.Result = EndSessionAllowed() ? TRUE : FALSE;
+      return;
     case WM_DROPFILES:
       FilesDropped(message.WParam);
       return;
@@ -68,6 +71,9 @@ void Tfrmmain::WndProc(TMessage& message) {
 }
 
 void Tfrmmain::StartWork(BackgroundWork::Job job, const char* finishedText, const char* cancelledText) {
+  // One run at a time: a second click that slipped in (a key held down, a queued message) would
+  // write the same files from two threads.
+  if (Working()) return;
   workFinishedText_ = finishedText;
   workCancelledText_ = cancelledText;
   workStarted_ = GetTickCount64();
@@ -97,6 +103,11 @@ void Tfrmmain::ShowWorking(bool working) {
 
 void Tfrmmain::tmr2Timer(TObject*) {
   if (!Working()) return;
+  // The posted word may be lost (a full message queue); the worker's own flag is the truth.
+  if (work_->Done()) {
+    WorkFinished();
+    return;
+  }
   const WorkProgress progress = work_->Progress();
   sGauge1->SetPosition(ProgressPercent(progress.done, progress.total));
   const double seconds = static_cast<double>(GetTickCount64() - workStarted_) / 1000;
@@ -111,7 +122,9 @@ void Tfrmmain::sbtn5Click(TObject*) {
 }
 
 void Tfrmmain::WorkFinished() {
-  if (!Working()) return;
+  // A stray or late message while no run, or a run still going, is over: nothing to do (and
+  // never a wait for the worker on this thread).
+  if (!Working() || !work_->Done()) return;
   const std::unique_ptr<BackgroundWork> work = std::move(work_);
   ShowWorking(false);
   if (std::exchange(closeAfterWork_, false)) {
@@ -150,8 +163,37 @@ void Tfrmmain::FormClose(TObject*, TCloseAction& action) {
 }
 
 bool Tfrmmain::AskYesNo(const std::string& question) {
+  return Ask(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+int Tfrmmain::Ask(const std::string& question, unsigned buttons) {
   const std::string title = Application != nullptr ? Application->Title() : Caption();
-  return MessageBoxW(Handle(), ToWide(question).c_str(), ToWide(title).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return MessageBoxW(Handle(), ToWide(question).c_str(), ToWide(title).c_str(), buttons);
+}
+
+// We answer only once the run has rolled back, rather than blocking the shutdown with a reason
+// (ShutdownBlockReasonCreate) while it does: rolling back is renames and deletions, not copying,
+// so it takes a moment even for a split into many parts, well within the few seconds Windows
+// waits before it offers to end the program. Blocking would put the user in front of the "this
+// app is preventing shutdown" screen for that moment. Only when the rollback has not finished
+// within the bound is the shutdown refused, so that the process is never ended half way through
+// putting the folder back; the run then ends as after a cancel.
+bool Tfrmmain::EndSessionAllowed() {
+  if (!Working()) return true;
+  constexpr unsigned long long kRollbackWait = 4000;  // milliseconds
+  work_->Cancel();
+  sbtn5->SetEnabled(false);
+  const unsigned long long start = GetTickCount64();
+  while (!work_->Done() && GetTickCount64() - start < kRollbackWait) Sleep(20);
+  if (!work_->Done()) return false;
+  const std::unique_ptr<BackgroundWork> work = std::move(work_);
+  ShowWorking(false);
+  try {
+    work->Finish();
+  } catch (...) {
+    // The session ends: a cancelled or failed run has put the folder back, nothing to tell.
+  }
+  return true;
 }
 
 }  // namespace sundrel

@@ -18,7 +18,7 @@ struct WorkObserver {
   // thrown here ends the run like a failed write.
   std::function<void(int64_t done, int64_t total)> progress;
   // Read before every chunk. Once it holds true the run undoes what it wrote and raises
-  // EOperationCancelled. When null, nothing can stop the run and nothing is kept for undoing.
+  // EOperationCancelled. When null, nothing can stop the run.
   const std::atomic<bool>* cancel = nullptr;
 };
 

@@ -36,6 +36,10 @@ class OsFile {
   // Copies up to count bytes from this file's position to the target's without passing them
   // through our memory, where the system can; answers how many were copied (0 when it cannot).
   virtual int64_t CopyTo(OsFile& /*target*/, int64_t /*count*/) { return 0; }
+  // Writes what the system still holds for the file to the disk and closes it; false when either
+  // fails, which is how a late write failure (a full network share, a pulled stick) shows. The
+  // destructor closes a file not closed yet, ignoring the outcome.
+  virtual bool Close() { return true; }
 };
 
 struct OpenResult {
@@ -60,6 +64,9 @@ class FileSystem {
   // cannot be read as empty. A file is not a folder, and a folder is not a file.
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;
+  // True for an existing file that the system marks read-only. File systems without the notion
+  // (or a name that cannot be examined) answer false.
+  virtual bool IsReadOnly(const std::string& /*path*/) { return false; }
   // The files and folders directly inside the folder, sorted by name.
   virtual std::vector<FolderEntry> ListFolder(const std::string& path) = 0;
   // Both answer false when the system refuses. A rename never replaces an existing file.

@@ -20,7 +20,19 @@ namespace {
 class PosixFile final : public OsFile {
  public:
   explicit PosixFile(int fd) : fd_(fd) {}
-  ~PosixFile() override { ::close(fd_); }
+  ~PosixFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  bool Close() override {
+    // Only a file we wrote has anything to flush; a device or pipe cannot be synced (EINVAL) and
+    // that is no failure.
+    bool ok = !written_ || ::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS;
+    // Linux releases the descriptor even when close reports EINTR, so it is never retried.
+    if (::close(fd_) != 0 && errno != EINTR) ok = false;
+    fd_ = -1;
+    return ok;
+  }
 
   int64_t Read(void* buffer, int64_t count) override {
     int64_t done = 0;
@@ -34,6 +46,7 @@ class PosixFile final : public OsFile {
   }
 
   int64_t Write(const void* buffer, int64_t count) override {
+    written_ = true;
     int64_t done = 0;
     while (done < count) {
       const ssize_t n = ::write(fd_, static_cast<const char*>(buffer) + done, Chunk(count - done));
@@ -49,12 +62,16 @@ class PosixFile final : public OsFile {
     return ::lseek(fd_, offset, whence);
   }
 
-  bool SetSize(int64_t size) override { return ::ftruncate(fd_, size) == 0; }
+  bool SetSize(int64_t size) override {
+    written_ = true;
+    return ::ftruncate(fd_, size) == 0;
+  }
 
   // The kernel copies between files in the page cache (or shares extents), as cat and cp do.
   int64_t CopyTo(OsFile& target, int64_t count) override {
     auto* file = dynamic_cast<PosixFile*>(&target);
     if (file == nullptr) return 0;
+    file->written_ = true;
     int64_t done = 0;
     while (done < count) {
       const ssize_t n = ::copy_file_range(fd_, nullptr, file->fd_, nullptr, Chunk(count - done), 0);
@@ -70,6 +87,7 @@ class PosixFile final : public OsFile {
     return static_cast<size_t>(remaining < (1 << 30) ? remaining : (1 << 30));
   }
   int fd_;
+  bool written_ = false;
 };
 
 std::string LexicallyNormal(const std::string& absolute) {
@@ -137,6 +155,13 @@ class PosixFileSystem final : public FileSystem {
   bool FolderExists(const std::string& path) override {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+
+  // The owner's own permission is what the user sees as "read-only"; whether the process could
+  // write anyway (as root can) does not matter.
+  bool IsReadOnly(const std::string& path) override {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
   }
 
   std::vector<FolderEntry> ListFolder(const std::string& path) override {

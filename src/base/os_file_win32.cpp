@@ -20,8 +20,19 @@ std::string SystemErrorText(DWORD code) {
 
 class Win32File final : public OsFile {
  public:
-  explicit Win32File(HANDLE handle) : handle_(handle) {}
-  ~Win32File() override { CloseHandle(handle_); }
+  Win32File(HANDLE handle, bool writable) : handle_(handle), writable_(writable) {}
+  ~Win32File() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+
+  // A redirector may hold written data until the flush or the close, and report its failure
+  // only there.
+  bool Close() override {
+    bool ok = !writable_ || FlushFileBuffers(handle_) != 0;
+    if (!CloseHandle(handle_)) ok = false;
+    handle_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
 
   int64_t Read(void* buffer, int64_t count) override {
     int64_t done = 0;
@@ -75,6 +86,7 @@ class Win32File final : public OsFile {
     return static_cast<DWORD>(remaining < (1 << 30) ? remaining : (1 << 30));
   }
   HANDLE handle_;
+  bool writable_;
 };
 
 DWORD ShareFlags(FileShare share) {
@@ -111,7 +123,7 @@ class Win32FileSystem final : public FileSystem {
     HANDLE handle = CreateFileW(ToWide(path).c_str(), access, ShareFlags(share), nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return {nullptr, SystemErrorText(GetLastError())};
-    return {std::make_unique<Win32File>(handle), {}};
+    return {std::make_unique<Win32File>(handle, mode != FileMode::OpenRead), {}};
   }
 
   std::string ExpandFileName(const std::string& path) override { return FromWide(FullPath(ToWide(path))); }
@@ -134,6 +146,12 @@ class Win32FileSystem final : public FileSystem {
   bool FolderExists(const std::string& path) override {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
+  bool IsReadOnly(const std::string& path) override {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   }
 
   std::vector<FolderEntry> ListFolder(const std::string& path) override {

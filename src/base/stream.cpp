@@ -57,6 +57,12 @@ void TFileStream::SetSize(int64_t size) {
   if (!file_->SetSize(size)) throw EWriteError(SWriteError);
 }
 
+void TFileStream::Close() {
+  const bool closed = file_->Close();
+  file_.reset();
+  if (!closed) throw EWriteError(SWriteError);
+}
+
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
   const int64_t available = std::max<int64_t>(0, Size() - position_);
   const int64_t moved = std::clamp<int64_t>(count, 0, available);

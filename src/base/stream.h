@@ -46,6 +46,9 @@ class TFileStream final : public TStream {
   int64_t Seek(int64_t offset, SeekOrigin origin) override;
   void SetSize(int64_t size) override;
   const std::string& FileName() const { return fileName_; }
+  // Flushes and closes the file, raising EWriteError when the system reports a failure there;
+  // a written file is only known to be whole once this returned. Nothing else may follow.
+  void Close();
   // Copies up to count bytes to the target inside the system; answers how many (0 if it cannot).
   int64_t CopyWithinSystem(TFileStream& target, int64_t count) { return file_->CopyTo(*target.file_, count); }
 

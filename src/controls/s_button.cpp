@@ -314,7 +314,8 @@ void TsButton::SpaceUp() {
   mousePressed_ = false;
   regionNeeded_ = true;
   Repaint();
-  Click();
+  // The button may have been disabled while the key was down (a run that just started).
+  if (Enabled()) Click();
 }
 
 void TsButton::FocusGained(TMessage& message) {

@@ -42,10 +42,12 @@ class WorkWindow : public MainWindow {
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(Gauge(), PBM_GETPOS, 0, 0) > 0; }))
         << "the progress bar never moved";
   }
-  void StartSplit(const std::string& source, const std::string& count) {
+  // With parts of an earlier split above the count in the folder, the split asks first.
+  void StartSplit(const std::string& source, const std::string& count, int higherPartsAnswer = 0) {
     ChooseSource(source);
     TypeInto(CountEdit(), count);
     Click(program->Button("开始分割"));
+    if (higherPartsAnswer != 0) program->AnswerQuestion(higherPartsAnswer);
     ASSERT_TRUE(WaitUntil([&] { return WorkShowing(); })) << "no progress shown";
   }
   std::string Screenshots(const std::string& name) const { return Setting("SUNDREL_SCREENSHOTS") + "\\" + name; }
@@ -89,7 +91,7 @@ TEST_F(WorkWindow, CancellingASplitRemovesItsPartsAndKeepsTheOlderOnes) {
   WriteFileBytes(folder.File("big.bin.vexl3"), "an older third part");
   WriteFileBytes(folder.File("big.bin.vexl9"), "not this run's");
 
-  StartSplit(source, "4");
+  StartSplit(source, "4", IDYES);  // its removal is undone with the rest
   WaitForProgress();
   program->Screenshot(Screenshots("main-window-splitting.png"), nullptr, false);
   // Esc presses the cancel button, which has the focus while the run goes.
@@ -177,14 +179,43 @@ TEST_F(WorkWindow, AFirstPartAddedAloneOffersTheRestOfItsSet) {
   }
 }
 
-TEST_F(WorkWindow, AGapInThePartsIsReportedBeforeTheMerge) {
-  for (const char* name : {"g.vexl1", "g.vexl2", "g.vexl4"}) WriteFileBytes(folder.File(name), name);
+TEST_F(WorkWindow, AListThatCannotBeOneSplitInOrderAsksBeforeTheMerge) {
+  for (const char* name : {"g.vexl1", "g.vexl2", "g.vexl4"}) WriteFileBytes(folder.File(name), "ab");
   program->SelectPage(1);
   AddToList(folder.Path(), {"g.vexl4", "g.vexl1", "g.vexl2"});
+  AddToList(folder.Path(), {"g.vexl2"});
   Click(program->Button("开始合并"));
-  EXPECT_EQ(program->ReadAndCloseMessage(), "缺少局部文件 " + folder.File("g.vexl3") + "，无法合并");
+  EXPECT_EQ(program->AnswerQuestion(IDCANCEL),
+            "合并前发现以下问题：\n局部文件 g.vexl2 列出了不止一次\n缺少局部文件 g.vexl3\n\n"
+            "是否仍按列表顺序合并？选择“取消”则不合并。");
   EXPECT_FALSE(program->AnyMessageOpen());  // no save dialog follows
   EXPECT_FALSE(Exists(folder.File("g")));
+}
+
+TEST_F(WorkWindow, ASplitIntoFewerPartsAsksAboutTheEarlierHigherParts) {
+  const std::string source = folder.File("f.bin");
+  WriteFileBytes(source, Bytes(60, 7));
+  const struct {
+    int answer;
+    size_t partsAfter;  // f.bin.vexl* in the folder afterwards
+    const char* message;
+  } cases[] = {{IDCANCEL, 5, nullptr}, {IDNO, 5, kSplitFinished}, {IDYES, 3, kSplitFinished}};
+  ChooseSource(source);
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.answer);
+    for (int k = 1; k <= 5; ++k) WriteFileBytes(folder.File("f.bin.vexl" + std::to_string(k)), "old");
+    TypeInto(CountEdit(), "3");
+    Click(program->Button("开始分割"));
+    EXPECT_EQ(program->AnswerQuestion(test.answer),
+              "这个文件夹里有以前分割留下的局部文件 f.bin.vexl4 至 f.bin.vexl5，是否删除它们？\n"
+              "“是”删除，“否”保留，“取消”不分割。");
+    if (test.message != nullptr) {
+      EXPECT_EQ(program->ReadAndCloseMessage(), test.message);
+    }
+    EXPECT_FALSE(program->AnyMessageOpen());
+    EXPECT_EQ(FilesMatching(folder.Path(), "f.bin.vexl*").size(), test.partsAfter);
+    EXPECT_EQ(ReadFileBytes(folder.File("f.bin.vexl1")).size(), test.answer == IDCANCEL ? 3u : 20u);
+  }
 }
 
 TEST_F(WorkWindow, AFileDroppedOnTheSplitPageBecomesTheSource) {

@@ -31,8 +31,8 @@ fs::path FromUtf8(const std::string& text) { return fs::path(std::u8string(text.
 // Wraps a system file and stops moving bytes once the shared budget is spent.
 class BudgetFile final : public OsFile {
  public:
-  BudgetFile(std::unique_ptr<OsFile> inner, int64_t& readBudget, int64_t& writeBudget)
-      : inner_(std::move(inner)), readBudget_(readBudget), writeBudget_(writeBudget) {}
+  BudgetFile(std::unique_ptr<OsFile> inner, int64_t& readBudget, int64_t& writeBudget, bool failClose)
+      : inner_(std::move(inner)), readBudget_(readBudget), writeBudget_(writeBudget), failClose_(failClose) {}
 
   int64_t Read(void* buffer, int64_t count) override {
     return Spend(readBudget_, count, [&](int64_t n) { return inner_->Read(buffer, n); });
@@ -42,6 +42,7 @@ class BudgetFile final : public OsFile {
   }
   int64_t Seek(int64_t offset, SeekOrigin origin) override { return inner_->Seek(offset, origin); }
   bool SetSize(int64_t size) override { return inner_->SetSize(size); }
+  bool Close() override { return inner_->Close() && !failClose_; }
 
  private:
   template <typename Move>
@@ -55,6 +56,7 @@ class BudgetFile final : public OsFile {
   std::unique_ptr<OsFile> inner_;
   int64_t& readBudget_;
   int64_t& writeBudget_;
+  bool failClose_;
 };
 
 }  // namespace
@@ -123,7 +125,9 @@ std::string PathNotFoundText() {
 OpenResult FaultyFileSystem::Open(const std::string& path, FileMode mode, FileShare share) {
   if (mode == FileMode::Create && path == refusedCreate) return {nullptr, "Refused"};
   OpenResult result = SystemFileSystem().Open(path, mode, share);
-  if (result.file) result.file = std::make_unique<BudgetFile>(std::move(result.file), readBudget, writeBudget);
+  if (result.file) {
+    result.file = std::make_unique<BudgetFile>(std::move(result.file), readBudget, writeBudget, path == failingClose);
+  }
   return result;
 }
 
@@ -144,11 +148,15 @@ bool FaultyFileSystem::RemoveFile(const std::string& path) {
 }
 
 bool FaultyFileSystem::RenameFile(const std::string& from, const std::string& to) {
-  return SystemFileSystem().RenameFile(from, to);
+  return from != refusedRename && SystemFileSystem().RenameFile(from, to);
 }
 
 bool FaultyFileSystem::FolderExists(const std::string& path) {
   return SystemFileSystem().FolderExists(path);
+}
+
+bool FaultyFileSystem::IsReadOnly(const std::string& path) {
+  return SystemFileSystem().IsReadOnly(path);
 }
 
 std::vector<FolderEntry> FaultyFileSystem::ListFolder(const std::string& path) {

@@ -41,12 +41,16 @@ std::string PathNotFoundText();
 // Passes everything to the system, but files it creates accept only `writeBudget` bytes in
 // all (a full disk), and files it opens for reading end early after `readBudget` bytes (a file
 // cut short while it is read). A budget below zero means no limit. The file named
-// `refusedCreate` cannot be created (a name the system will not take).
+// `refusedCreate` cannot be created (a name the system will not take), closing the file named
+// `failingClose` reports a failure (a late write error of a network share; the file is closed
+// all the same), and the file named `refusedRename` cannot be renamed (held by another program).
 class FaultyFileSystem final : public FileSystem {
  public:
   int64_t writeBudget = -1;
   int64_t readBudget = -1;
   std::string refusedCreate;
+  std::string failingClose;
+  std::string refusedRename;
 
   OpenResult Open(const std::string& path, FileMode mode, FileShare share) override;
   std::string ExpandFileName(const std::string& path) override;
@@ -55,6 +59,7 @@ class FaultyFileSystem final : public FileSystem {
   bool RemoveFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   bool FolderExists(const std::string& path) override;
+  bool IsReadOnly(const std::string& path) override;
   std::vector<FolderEntry> ListFolder(const std::string& path) override;
 };
 

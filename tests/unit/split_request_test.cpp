@@ -35,7 +35,12 @@ TEST(SplitRequest, SplitsOnlyWhenTheCountFitsTheFile) {
       {0, "abc", 0, "文件为空，无法分割"},
       {1, "1", 0, "文件太小，无法分割"},
       {5000000000, "4", 4, ""},
-      {5000000000, "0", 0, "分割数目必须在 1 到 4999999999 之间"},
+      // A large file is cut into at most 99,999 parts, and the message names no count the
+      // parser refuses.
+      {5000000000, "99999", 99999, ""},
+      {5000000000, "100000", 0, "分割数目必须在 1 到 99999 之间"},
+      {5000000000, "0", 0, "分割数目必须在 1 到 99999 之间"},
+      {5000000000, "2147483647", 0, "分割数目必须在 1 到 99999 之间"},
   };
   for (const Case& test : cases) {
     const SplitRequest request = CheckSplitRequest(test.size, test.countText);
