@@ -14,6 +14,7 @@
 #include "controls/skin_utilities.h"
 #include "dialog_controls_fixture.h"
 #include "framework_test_support.h"
+#include "leak_cycles.h"
 #include "resource_count.h"
 #include "screen_capture.h"
 #include "screenshot_folder.h"
@@ -343,7 +344,7 @@ TEST_F(ComboBoxTest, DropsAndCombosComeAndGoWithoutLeaks) {
   };
   dropAndClose(combo);
   TResourceCount before = CountResources();
-  for (int i = 0; i < 300; ++i) dropAndClose(combo);
+  for (int i = 0; i < LeakCycles(); ++i) dropAndClose(combo);
   EXPECT_EQ(CountResources(), before);
   const auto comeAndGo = [&] {
     HWND another = MakeCombo(CBS_DROPDOWNLIST, 160, 10, 140, 200, kManyItems);
@@ -355,7 +356,7 @@ TEST_F(ComboBoxTest, DropsAndCombosComeAndGoWithoutLeaks) {
   };
   comeAndGo();
   before = CountResources();
-  for (int i = 0; i < 200; ++i) comeAndGo();
+  for (int i = 0; i < LeakCycles(); ++i) comeAndGo();
   EXPECT_EQ(CountResources(), before);
 }
 
