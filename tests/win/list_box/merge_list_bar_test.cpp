@@ -186,15 +186,22 @@ TEST_F(MergeListBar, SkinChangesLeakNothing) {
   EXPECT_NE(Handler(), nullptr);
 }
 
-TEST_F(MergeListBar, ScreenshotsOfTheMergePageWithTheBarNormalHotAndDragged) {
+// The screen shows the skin's bar in each state the user puts it in, with pictures for people to
+// look at: the thumb lights up under the mouse and moves down while dragged.
+TEST_F(MergeListBar, TheBarOnTheScreenIsTheSkinsNormalHotAndDragged) {
   list->SetTopIndex(60);
   TidewaterForm::Settle();
+  const std::vector<TColor> normal = ScreenPixels(Bar());
+  EXPECT_EQ(normal, BarAsPainted()) << "normal";
   SaveMergePage("merge-bar-normal.png");
   const POINT thumb = ThumbPoint(*Handler());
   SetCursorPos(thumb.x, thumb.y);
   SendMessageW(Window(), WM_NCMOUSEMOVE, HTVSCROLL, MAKELPARAM(thumb.x, thumb.y));
   ASSERT_TRUE(PumpUntil([] { return ScrollTracking().HoverPortion == spThumb; }));
   TidewaterForm::Settle();
+  const std::vector<TColor> hot = ScreenPixels(Bar());
+  EXPECT_EQ(hot, BarAsPainted()) << "hot";
+  EXPECT_NE(hot, normal) << "the thumb under the mouse is drawn hot";
   SaveMergePage("merge-bar-hot.png");
   PressAt(Window(), thumb);
   ASSERT_TRUE(PumpUntil([&] { return Handler()->ThumbDragging; }));
@@ -203,9 +210,12 @@ TEST_F(MergeListBar, ScreenshotsOfTheMergePageWithTheBarNormalHotAndDragged) {
   MoveTo(Window(), lower);
   ASSERT_TRUE(PumpUntil([&] { return list->TopIndex() > 60; }));
   TidewaterForm::Settle();
+  EXPECT_NE(ScreenPixels(Bar()), hot) << "the thumb moved with the mouse";
   SaveMergePage("merge-bar-dragged.png");
   ReleaseAt(Window(), lower);
   ASSERT_TRUE(PumpUntil([&] { return !Handler()->ThumbDragging; }));
+  TidewaterForm::Settle();
+  EXPECT_EQ(ScreenPixels(Bar()), BarAsPainted()) << "released where it was dragged to";
 }
 
 }  // namespace
