@@ -21,7 +21,7 @@ class ButtonScreenshots : public ButtonTest {
   // Expects the screen to show the border pixel as the window paints it, then saves the screen
   // around the button, scaled up three times so that its corners can be seen.
   void ExpectShownAndSave(const std::string& name) {
-    const TColor painted = Shown().At(kBorderPixel.x, kBorderPixel.y);
+    const auto painted = static_cast<COLORREF>(Shown().At(kBorderPixel.x, kBorderPixel.y));
     const POINT border = ScreenPoint(kBorderPixel.x, kBorderPixel.y);
     const RECT pixel{border.x, border.y, border.x + 1, border.y + 1};
     EXPECT_TRUE(PumpUntil([&] { return CaptureScreen(pixel).Pixels[0] == painted; }))
