@@ -12,6 +12,7 @@
 #include "framework/forms.h"
 #include "framework/panel.h"
 #include "framework_test_support.h"
+#include "leak_cycles.h"
 #include "resource_count.h"
 #include "skin/manager/skin_change_animation_win32.h"
 
@@ -19,6 +20,7 @@ namespace sundrel {
 namespace {
 
 using sundrel::testing::CountResources;
+using sundrel::testing::LeakCycles;
 using sundrel::testing::TResourceCount;
 
 // What the output window looked like when it was made, seen by a thread hook.
@@ -159,10 +161,10 @@ TEST_F(AnimateControlTest, AControlWhoseWindowGoesWhileItPaintsLeavesNoOutputWin
   EXPECT_FALSE(OutputWindowLeft());
 }
 
-TEST_F(AnimateControlTest, ManyAnimationsLeaveNoGdiObjectsOrWindowsBehind) {
+TEST_F(AnimateControlTest, AnimationsLeakNoGdiObjectsOrWindows) {
   AnimateControl(panel, 8);  // the output window's class and brush are made once
   const TResourceCount before = CountResources();
-  for (int i = 0; i < 50; ++i) {
+  for (int i = 0; i < LeakCycles(); ++i) {
     AnimateControl(panel, i % 2 == 0 ? 8 : 0);
     AnimateControl(form, 0);
     PrepareControlAnimation(panel);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/s_gauge.h"
+#include "leak_cycles.h"
 #include "resource_count.h"
 #include "tidewater_controls.h"
 
@@ -69,7 +70,7 @@ TEST_F(GaugeTest, TheWindowShowsThePictureOfTheCurrentPosition) {
 TEST_F(GaugeTest, MovingThroughEveryPositionLeaksNothing) {
   for (int i = 0; i <= 100; ++i) PictureAt(i);
   const TResourceCount before = CountResources();
-  for (int round = 0; round < 2; ++round) {
+  for (int round = 0; round < LeakCycles(); ++round) {
     for (int i = 0; i <= 100; ++i) {
       gauge->SetPosition(i);
       UpdateWindow(gauge->Handle());

@@ -5,6 +5,7 @@
 
 #include "controls/skin_utilities.h"
 #include "framework/window_subclass.h"
+#include "leak_cycles.h"
 #include "message_recorder.h"
 #include "resource_count.h"
 #include "scroll_list_fixture.h"
@@ -73,7 +74,7 @@ TEST_F(HandlerAttach, ControlOwnTimersPassWhileBarTimersAreConsumed) {
                                                    {"outside", WM_TIMER, sent | wparam, kHoverTimer}}));
 }
 
-TEST_F(HandlerAttach, ThousandCyclesLeaveNothingBehind) {
+TEST_F(HandlerAttach, AttachAndFreeCyclesLeakNothing) {
   FreeHandler(handler);
   const auto cycle = [&] {
     auto made = Attach(list);
@@ -82,7 +83,7 @@ TEST_F(HandlerAttach, ThousandCyclesLeaveNothingBehind) {
   };
   cycle();  // the first one loads what stays loaded (fonts, the theme module)
   const TResourceCount before = CountResources();
-  for (int i = 0; i < 1000; ++i) cycle();
+  for (int i = 0; i < LeakCycles(); ++i) cycle();
   EXPECT_EQ(CountResources(), before);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/handles_win32.h"
@@ -148,19 +149,55 @@ TEST_F(ScrollBar, NativeBarNeverShowsThrough) {
 
 // The list as the screen shows it, twice the size so that the bar's pixels can be seen.
 void SaveWindow(HWND window, const std::string& name) {
-  PumpUntil([] { return false; }, 300);
   RECT r{};
   GetWindowRect(window, &r);
   SaveScreenshot(CaptureScreen(r), name, 2);
 }
 
-TEST_F(ScrollBar, ScreenshotsNormalHotAndDragged) {
+// The vertical bar on the screen, and as the handler paints it in its present state.
+std::pair<TScreenShot, TScreenShot> BarShownAndPainted(TacScrollWnd& handler) {
+  const TRect bar = handler.BarRect(*handler.VertBar());
+  const TScreenShot shown = CaptureScreen(RECT{bar.Left, bar.Top, bar.Right, bar.Bottom});
+  RECT window{};
+  GetWindowRect(handler.Window(), &window);
+  const WindowDC screen(nullptr);
+  const UniqueDC memory(CreateCompatibleDC(screen.get()));
+  const UniqueBitmap picture(
+      CreateCompatibleBitmap(screen.get(), window.right - window.left, window.bottom - window.top));
+  const HGDIOBJ old = SelectObject(memory.get(), picture.get());
+  handler.PaintBars(memory.get());
+  TScreenShot painted{shown.Area, {}};
+  for (int y = bar.Top; y < bar.Bottom; ++y) {
+    for (int x = bar.Left; x < bar.Right; ++x)
+      painted.Pixels.push_back(GetPixel(memory.get(), x - window.left, y - window.top));
+  }
+  SelectObject(memory.get(), old);
+  return {shown, painted};
+}
+
+// The screen shows the skin's bar in each state the user puts it in (pictures of them are saved
+// for people to look at): the thumb lights up under the mouse and moves while dragged.
+TEST_F(ScrollBar, TheScreenShowsTheSkinsBarNormalHotAndDragged) {
+  // Waits until the screen shows the bar as the handler paints it now, and answers that picture.
+  const auto settled = [&](const char* state) {
+    TScreenShot shown;
+    EXPECT_TRUE(PumpUntil([&] {
+      const auto [onScreen, painted] = BarShownAndPainted(*handler);
+      shown = onScreen;
+      return onScreen == painted;
+    })) << state
+        << ": the screen does not show the skin's bar";
+    return shown;
+  };
   SendMessageW(list, LB_SETTOPINDEX, 60, 0);
+  const TScreenShot normal = settled("normal");
   SaveWindow(list, "scroll-list-normal.png");
   const POINT thumb = Thumb();
   SetCursorPos(thumb.x, thumb.y);
   SendMessageW(list, WM_NCMOUSEMOVE, HTVSCROLL, MAKELPARAM(thumb.x, thumb.y));
   ASSERT_TRUE(PumpUntil([] { return ScrollTracking().HoverPortion == spThumb; }));
+  const TScreenShot hot = settled("hot");
+  EXPECT_NE(hot, normal) << "the thumb under the mouse is drawn hot";
   SaveWindow(list, "scroll-list-hot.png");
   Press(thumb);
   ASSERT_TRUE(PumpUntil([&] { return handler->ThumbDragging; }));
@@ -168,6 +205,8 @@ TEST_F(ScrollBar, ScreenshotsNormalHotAndDragged) {
   SetCursorPos(thumb.x, thumb.y + 40);
   MoveTo({thumb.x, thumb.y + 40});
   ASSERT_TRUE(PumpUntil([&] { return TopIndex() > 60; }));
+  const TScreenShot dragged = settled("dragged");
+  EXPECT_NE(dragged, hot) << "the thumb moved with the mouse";
   SaveWindow(list, "scroll-list-dragged.png");
   Release({thumb.x, thumb.y + 40});
   ASSERT_TRUE(PumpUntil([&] { return !handler->ThumbDragging; }));

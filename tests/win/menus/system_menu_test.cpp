@@ -2,7 +2,8 @@
 // Alt+Space): the main window's and its "Available skins" submenu, and a message window's, are
 // owner-drawn from the skin while the skin paints popups and plain strings when it does not; a
 // skin chosen in the skinned submenu becomes the program's skin; the submenu breaks into columns
-// over one picture of the menu, and the shortcut of Close stands at the item's right.
+// over one picture of the menu with the hot skin picked out, and the shortcut of Close stands at
+// the item's right.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -263,21 +264,18 @@ TEST_F(SkinnedSystemMenu, BothMenusKeepTheirSkinnedFramesWhenTheSubmenuClosesAnd
   }
 }
 
-TEST_F(SkinnedSystemMenu, ScreenshotOfTheSkinsSubmenuWithAHotSkin) {
-  const TMenuPicture picture = WithHotSkin(1);
-  ASSERT_GT(picture.Width, 0);
-  SavePicture(picture, "menu-system-skins-hot.png");
-}
-
 TEST_F(SkinnedSystemMenu, TheSkinsSubmenuBreaksIntoColumnsOverTheMenuPicture) {
   for (int i = 1; i <= 24; ++i) form->sSkinManager1->InternalSkins().Add().Name = "Skin " + std::to_string(i);
+  constexpr int kHot = 22;
   TMenuPicture skins;
-  RECT lastOfFirst{}, firstOfSecond{};
-  const TMenuPicture picture = WithHotSkin(22, [&](HWND) {
+  RECT lastOfFirst{}, firstOfSecond{}, hot{}, besideHot{};
+  const TMenuPicture picture = WithHotSkin(kHot, [&](HWND) {
     const HWND window = MenuWindowOf(Skins());
     skins = CaptureWindow(window);
     lastOfFirst = ItemRect(window, kSkinsPerColumn - 1);
     firstOfSecond = ItemRect(window, kSkinsPerColumn);
+    hot = ItemRect(window, kHot);
+    besideHot = ItemRect(window, kHot - kSkinsPerColumn);
     return true;
   });
   SavePicture(picture, "menu-system-skins-columns.png");
@@ -291,6 +289,11 @@ TEST_F(SkinnedSystemMenu, TheSkinsSubmenuBreaksIntoColumnsOverTheMenuPicture) {
   for (const int y : {firstOfSecond.top + 2, (firstOfSecond.top + lastOfFirst.bottom) / 2, lastOfFirst.bottom - 2}) {
     EXPECT_EQ(skins.At(gap, y), skins.At(lastOfFirst.right - 6, y)) << "row " << y;
   }
+  // The hot skin is picked out on the screen: beside it, on the same row of the gradient, a skin
+  // that is not hot shows the menu's colour where the hot one shows its own.
+  ASSERT_EQ(hot.top, besideHot.top);
+  const int row = (hot.top + hot.bottom) / 2;
+  EXPECT_NE(skins.At(hot.right - 6, row), skins.At(besideHot.right - 6, row));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "base/utf.h"
 #include "dialogs/s_path_dialog.h"
+#include "leak_cycles.h"
 #include "picker_fixture.h"
 #include "resource_count.h"
 
@@ -118,7 +119,7 @@ TEST_F(PickerDialog, TheLabelOverTheTreeShowsTheCaptionAndNothingWithoutOne) {
   }
 }
 
-TEST_F(PickerDialog, HundredOpenAndCloseCyclesLeaveNoObjectsBehind) {
+TEST_F(PickerDialog, OpenAndCloseCyclesLeakNoObjects) {
   TsPathDialog dialog(nullptr);
   dialog.SetPath(folder.Path());
   bool result = false;
@@ -127,7 +128,7 @@ TEST_F(PickerDialog, HundredOpenAndCloseCyclesLeaveNoObjectsBehind) {
   };
   ASSERT_TRUE(cycle());  // the system's icons and the shell's caches fill once
   const TResourceCount before = CountResources();
-  for (int i = 0; i < 100; ++i) ASSERT_TRUE(cycle());
+  for (int i = 0; i < LeakCycles(); ++i) ASSERT_TRUE(cycle());
   EXPECT_EQ(CountResources(), before);
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/umain.h"
 #include "framework/message_form.h"
+#include "leak_cycles.h"
 #include "provider_fixture.h"
 #include "resource_count.h"
 #include "skin/manager/form_provider_link_win32.h"
@@ -184,7 +185,7 @@ TEST_F(AutomaticSkinning, AFormKeepsItsProviderWhenTheHookGoes) {
   EXPECT_TRUE(ProviderList().empty());
 }
 
-TEST_F(AutomaticSkinning, MessageWindowsLeaveNothingBehind) {
+TEST_F(AutomaticSkinning, MessageWindowsLeakNothing) {
   Manager();
   const auto cycle = [&] {
     TOwned<TMessageForm> form(new TMessageForm(application.get(), "文件分割完毕"));
@@ -193,7 +194,7 @@ TEST_F(AutomaticSkinning, MessageWindowsLeaveNothingBehind) {
   };
   cycle();  // the title cover and the caches of the first paint stay for the program's life
   const testing::TResourceCount before = testing::CountResources();
-  for (int i = 0; i < 300; ++i) cycle();
+  for (int i = 0; i < testing::LeakCycles(); ++i) cycle();
   EXPECT_EQ(testing::CountResources(), before);
   EXPECT_TRUE(ProviderList().empty());
   EXPECT_TRUE(std::all_of(Shared().FormsWithProvider.begin(), Shared().FormsWithProvider.end(),

@@ -1,6 +1,6 @@
 // What the skinned frame puts on the screen: the caption buttons show the skin's glyph cells of
-// their states, the corners that the skin leaves out show what lies under the window, and
-// screenshots of the main window and a message window for people to look at.
+// their states, the corners that the skin leaves out show what lies under the window, and the
+// main window and a message window wear the frame (with screenshots for people to look at).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -93,22 +93,42 @@ TEST_F(FramePixels, TheCornersLeftOutShowWhatLiesUnderTheWindow) {
   EXPECT_GT(inside, 0);
 }
 
-TEST_F(FramePixels, Screenshots) {
+// The main window, active and inactive, and a message window wear the skin's frame: their caption
+// buttons show the skin's cells, and the main window's frame changes as it loses activation.
+// Pictures of them are saved for people to look at.
+TEST_F(FramePixels, TheMainAndMessageWindowsShowTheSkinsFrame) {
+  const auto expectSkinnedButtons = [&](TCustomForm* form) {
+    TsSkinProvider* provider = ProviderOfForm(form);
+    ASSERT_NE(provider, nullptr);
+    ASSERT_FALSE(provider->CaptionButtons().empty());
+    for (const TacCaptionButton& button : provider->CaptionButtons()) {
+      SCOPED_TRACE(button.HitCode);
+      EXPECT_GT(ExpectGlyphCell(form->Handle(), button, 0), 10);
+    }
+  };
   auto* main = application->CreateForm<Tfrmmain>();
   ASSERT_TRUE(ShowSkinned(*main));
   SetCursorPos(0, 0);
-  testing::SaveScreenshot(SettledCapture(main->Handle()), "provider-main-active.png");
+  const testing::TScreenShot active = SettledCapture(main->Handle());
+  testing::SaveScreenshot(active, "provider-main-active.png");
+  {
+    SCOPED_TRACE("main window");
+    expectSkinnedButtons(main);
+  }
 
   TOwned<TForm> other(new TForm(application.get()));
   other->SetBounds(0, 0, 60, 40);
   ASSERT_TRUE(ShowSkinned(*other));
   const testing::TScreenShot inactive = SettledCapture(main->Handle());
   testing::SaveScreenshot(inactive, "provider-main-inactive.png");
+  EXPECT_NE(inactive, active) << "the skin draws an inactive frame of its own";
   other->Hide();
 
   TOwned<TMessageForm> message(new TMessageForm(application.get(), "文件分割完毕"));
   ASSERT_TRUE(ShowSkinned(*message));
   testing::SaveScreenshot(SettledCapture(message->Handle()), "provider-message-split-finished.png");
+  SCOPED_TRACE("message window");
+  expectSkinnedButtons(message.get());
 }
 
 }  // namespace

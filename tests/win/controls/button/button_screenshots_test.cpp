@@ -1,5 +1,5 @@
-// Pictures of the button for people to look at: hot, pressed and disabled, each with the page
-// around it so that the rounded corners show.
+// The button on the screen, hot, pressed and disabled, shows its state's picture; the pictures are
+// saved for people to look at, each with the page around it so that the rounded corners show.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,29 +13,42 @@ namespace {
 using namespace sundrel::testing;
 
 constexpr int kMargin = 8;
+// On the border's top edge, left of the caption: each border cell has its own pixel here.
+constexpr POINT kBorderPixel{20, 1};
 
 class ButtonScreenshots : public ButtonTest {
  protected:
-  // The screen around the button, scaled up three times so that its corners can be seen.
-  void Save(const std::string& name) {
+  // Expects the screen to show the border pixel as the window paints it, then saves the screen
+  // around the button, scaled up three times so that its corners can be seen.
+  void ExpectShownAndSave(const std::string& name) {
+    const auto painted = static_cast<COLORREF>(Shown().At(kBorderPixel.x, kBorderPixel.y));
+    const POINT border = ScreenPoint(kBorderPixel.x, kBorderPixel.y);
+    const RECT pixel{border.x, border.y, border.x + 1, border.y + 1};
+    EXPECT_TRUE(PumpUntil([&] { return CaptureScreen(pixel).Pixels[0] == painted; }))
+        << name << ": the screen does not show the button's picture";
     const POINT origin = ScreenPoint(-kMargin, -kMargin);
     const RECT area{origin.x, origin.y, origin.x + kWidth + 2 * kMargin, origin.y + kHeight + 2 * kMargin};
     SaveScreenshot(CaptureScreen(area), name, 3);
   }
 };
 
-TEST_F(ButtonScreenshots, HotPressedAndDisabled) {
+TEST_F(ButtonScreenshots, TheScreenShowsTheHotPressedAndDisabledPictures) {
+  const auto border = [](const TPicture& picture) { return picture.At(kBorderPixel.x, kBorderPixel.y); };
+  const TColor normal = border(Reference(0));
   MouseOver();
   FinishFade();
-  Save("button-hot.png");
+  EXPECT_EQ(border(Shown()), border(Reference(1))) << "hot";
+  ExpectShownAndSave("button-hot.png");
   Send(WM_LBUTTONDOWN, 50, 12);
   FinishFade();
-  Save("button-pressed.png");
+  EXPECT_EQ(border(Shown()), border(Reference(2))) << "pressed";
+  ExpectShownAndSave("button-pressed.png");
   Send(WM_LBUTTONUP, 50, 12);
   MouseAway();
   button->SetEnabled(false);
   FinishFade();
-  Save("button-disabled.png");
+  EXPECT_NE(border(Shown()), normal) << "the disabled picture is faded toward the page";
+  ExpectShownAndSave("button-disabled.png");
 }
 
 }  // namespace

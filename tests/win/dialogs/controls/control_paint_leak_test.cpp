@@ -5,6 +5,7 @@
 #include "controls/s_common_data.h"
 #include "dialog_controls_fixture.h"
 #include "framework_test_support.h"
+#include "leak_cycles.h"
 #include "resource_count.h"
 #include "skin/manager/skin_manager_win32.h"
 #include "skin/model/skin_model.h"
@@ -40,7 +41,7 @@ TEST_F(ControlPaintLeaks, PaintsGiveBackWhatTheyTakeAndEndOnEveryPath) {
     for (const bool updating : {false, true}) {
       UpdateWindow(window);
       const TResourceCount before = CountResources();
-      for (int i = 0; i < 200; ++i) {
+      for (int i = 0; i < LeakCycles(); ++i) {
         handler->SkinData()->Updating = updating;
         InvalidateRect(window, nullptr, TRUE);
         UpdateWindow(window);
@@ -72,7 +73,7 @@ TEST_F(ControlPaintLeaks, TheListColoursOfAComboBoxComeWithOneBrush) {
   ASSERT_NE(handler.ListHandler, nullptr);
   ASSERT_NE(first, 0);
   const TResourceCount before = CountResources();
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(ask(), first);
+  for (int i = 0; i < LeakCycles(); ++i) EXPECT_EQ(ask(), first);
   EXPECT_EQ(CountResources(), before);
   // The list is painted in its section's colour ("EDIT").
   const int edit = manager->GetSkinIndex("EDIT");

@@ -9,6 +9,7 @@
 
 #include "base/handles_win32.h"
 #include "framework/handler_registry.h"
+#include "leak_cycles.h"
 #include "menu_fixture.h"
 #include "resource_count.h"
 #include "skin/manager/skin_command_win32.h"
@@ -158,7 +159,7 @@ TEST_F(MenuWindowHandler, TheFrameIsPreparedFromShapingUntilTheHandlerErases) {
   }
 }
 
-TEST_F(MenuWindowHandler, AWindowDestroyedWhileItsHandlerIsListedLeavesNothingBehind) {
+TEST_F(MenuWindowHandler, AWindowDestroyedWhileItsHandlerIsListedLeaksNothing) {
   TAutoHandlers handlers;
   // Windows made before the factory is there: the skin's own hook leaves them to the test's list.
   const auto handled = [&] {
@@ -181,7 +182,7 @@ TEST_F(MenuWindowHandler, AWindowDestroyedWhileItsHandlerIsListedLeavesNothingBe
   openAndDestroy();
   handlers.WindowDestroying(nullptr);
   const TResourceCount before = CountResources();
-  for (int i = 0; i < 20; ++i) {
+  for (int i = 0; i < LeakCycles(); ++i) {
     openAndDestroy();
     EXPECT_EQ(handlers.Count(), 1) << "the list still holds the handler of the window that went";
     EXPECT_EQ(skinnedWhileDestroyed, 1) << "the handler keeps its window until the window's last message";
