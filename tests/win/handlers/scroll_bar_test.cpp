@@ -205,11 +205,15 @@ TEST_F(ScrollBar, TheScreenShowsTheSkinsBarNormalHotAndDragged) {
   SetCursorPos(thumb.x, thumb.y + 40);
   MoveTo({thumb.x, thumb.y + 40});
   ASSERT_TRUE(PumpUntil([&] { return TopIndex() > 60; }));
-  const TScreenShot dragged = settled("dragged");
-  EXPECT_NE(dragged, hot) << "the thumb moved with the mouse";
+  // While the thumb is held, the picture on the screen follows the tracking position, which the
+  // handler's painting into another context need not match at the same moment: the thumb is
+  // expected to have left its hot place, and the bar to be the skin's again once released.
+  EXPECT_TRUE(PumpUntil([&] { return BarShownAndPainted(*handler).first != hot; }))
+      << "the thumb moved with the mouse";
   SaveWindow(list, "scroll-list-dragged.png");
   Release({thumb.x, thumb.y + 40});
   ASSERT_TRUE(PumpUntil([&] { return !handler->ThumbDragging; }));
+  settled("released");
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
